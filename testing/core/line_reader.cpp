@@ -1,0 +1,61 @@
+#include "testing/core/line_reader.h"
+
+#include <fstream>
+
+namespace orv {
+
+LineReader::LineReader(std::unique_ptr<std::istream> in) : in_(std::move(in)) {}
+
+bool LineReader::Open(const std::string& path) {
+    Close();
+    auto file = std::make_unique<std::ifstream>(path, std::ios::binary);
+    if (!file->is_open()) {
+        return false;
+    }
+    in_ = std::move(file);
+    return true;
+}
+
+void LineReader::Close() {
+    in_.reset();
+    lines_read_ = 0;
+}
+
+bool LineReader::AtEnd() {
+    return in_ == nullptr || in_->peek() == std::char_traits<char>::eof();
+}
+
+LineReader::Status LineReader::ReadLine(std::string& line) {
+    line.clear();
+    if (in_ == nullptr) {
+        return Status::kOk;
+    }
+    ++lines_read_;
+    bool too_long = false;
+    std::streambuf* buf = in_->rdbuf();
+    for (;;) {
+        const int c = buf->sbumpc();
+        if (c == std::char_traits<char>::eof()) {
+            in_->setstate(std::ios::eofbit);
+            break;
+        }
+        if (c == '\r') {
+            if (buf->sgetc() == '\n') {
+                buf->sbumpc();
+            }
+            break;
+        }
+        if (line.size() < kMaxLineLength) {
+            line.push_back(static_cast<char>(c));
+        } else {
+            too_long = true;
+        }
+    }
+    if (too_long) {
+        line.clear();
+        return Status::kTooLong;
+    }
+    return Status::kOk;
+}
+
+}  // namespace orv

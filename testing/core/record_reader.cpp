@@ -1,0 +1,157 @@
+#include "testing/core/record_reader.h"
+
+#include <string_view>
+
+#include "testing/core/number.h"
+
+namespace orv {
+
+namespace {
+
+constexpr std::string_view kTextMark = "\t.";
+constexpr std::string_view kCopyright = "Copyright";
+
+void Fail(TestRecord& record, TestView& view, const char* message) {
+    view.ShowMessage(message);
+    record.state = kDatabaseError;
+}
+
+// Fills the related-question slots of `qno` from the list "a,b,c". Only the
+// first six items are stored (and converted); the rest are ignored.
+bool ReadRelated(TestRecord& record, std::int16_t qno) {
+    std::string_view rest = record.xreflist;
+    int k = 0;
+    for (;;) {
+        const std::size_t comma = rest.find(',');
+        const std::string_view item = rest.substr(0, comma);
+        ++k;
+        if (k <= kRelatedSlots) {
+            const auto value = ToInt16(item);
+            if (!value) {
+                return false;
+            }
+            record.xref[qno][k] = *value;
+        }
+        if (comma == std::string_view::npos) {
+            return true;
+        }
+        rest.remove_prefix(comma + 1);
+    }
+}
+
+}  // namespace
+
+void FirstRec(LineReader& database, TestRecord& record, TestView& view) {
+    if (database.AtEnd()) {
+        Fail(record, view, db_message::kE02B);
+        return;
+    }
+    if (database.ReadLine(record.dbline) == LineReader::Status::kTooLong) {
+        Fail(record, view, db_message::kE01);
+        return;
+    }
+    const std::string& line = record.dbline;
+    const std::size_t mark = line.find(kTextMark);
+    if (mark == std::string::npos || line.compare(mark + 2, kCopyright.size(), kCopyright) != 0) {
+        Fail(record, view, db_message::kE01);
+        return;
+    }
+    record.qtext = line.substr(mark + 2);
+
+    const auto total = ToInt16(std::string_view(line).substr(0, line.find('\t')));
+    if (!total) {
+        Fail(record, view, db_message::kE01A);
+        return;
+    }
+    record.totalq = *total;
+
+    view.SetStatusLine(3, "Total Questions: " + std::to_string(record.totalq));
+    view.SetQuestionText(record.qtext);
+}
+
+void NextRec(LineReader& database, TestRecord& record, TestView& view) {
+    if (database.AtEnd()) {
+        Fail(record, view, db_message::kE03B);
+        return;
+    }
+    if (database.ReadLine(record.dbline) == LineReader::Status::kTooLong) {
+        Fail(record, view, db_message::kE03);
+        return;
+    }
+    const std::string_view line = record.dbline;
+    const std::size_t mark = line.find(kTextMark);
+    if (mark == std::string_view::npos) {
+        Fail(record, view, db_message::kE02);
+        return;
+    }
+    record.qtext = std::string(line.substr(mark + 2));
+
+    std::size_t tab = line.find('\t');
+    const auto number = ToInt16(line.substr(0, tab));
+    if (!number) {
+        Fail(record, view, db_message::kE03);
+        return;
+    }
+    record.qno = *number;
+    // A number read twice in one test would be answered twice and could push
+    // its sums past what the saved file and the scoring hold.
+    if (record.qno < 1 || record.qno > kMaxQuestions || record.seen[record.qno]) {
+        Fail(record, view, db_message::kE03);
+        return;
+    }
+    const std::int16_t qno = record.qno;
+
+    // Fields 2..4, each ended by a TAB.
+    auto next_field = [&](std::string_view& field) {
+        const std::size_t next = line.find('\t', tab + 1);
+        if (next == std::string_view::npos) {
+            return false;
+        }
+        field = line.substr(tab + 1, next - tab - 1);
+        tab = next;
+        return true;
+    };
+    std::string_view field;
+    if (!next_field(field)) {
+        Fail(record, view, db_message::kE03);
+        return;
+    }
+    record.qdesc[qno] = std::string(field);
+    if (!next_field(field)) {
+        Fail(record, view, db_message::kE03);
+        return;
+    }
+    record.xreflist = std::string(field);
+    if (!next_field(field)) {
+        Fail(record, view, db_message::kE03);
+        return;
+    }
+
+    const auto scale = ToInt16(field);
+    if (!scale) {
+        Fail(record, view, db_message::kE03);
+        return;
+    }
+    record.scaleval = *scale;
+    // Scales beyond 10 have no slot in the per-scale tables.
+    if (record.scaleval < -kScales || record.scaleval > kScales) {
+        Fail(record, view, db_message::kE03);
+        return;
+    }
+    record.qscale[qno] = static_cast<std::int16_t>(record.scaleval < 0 ? -record.scaleval
+                                                                      : record.scaleval);
+    record.qdir[qno] = line[tab - 1] == '-' ? -1 : 1;
+
+    if (!ReadRelated(record, qno)) {
+        Fail(record, view, db_message::kE03);
+        return;
+    }
+
+    record.seen[qno] = true;
+    view.SetStatusLine(1, "Questions remaining " +
+                              std::to_string(static_cast<int>(record.totalq) - record.qno));
+    view.SetStatusLine(2, "Question No. " + std::to_string(record.qno));
+    view.SetQuestionText(record.qtext);
+}
+
+}  // namespace orv
