@@ -1,0 +1,101 @@
+#include "app/form_look.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QFontDatabase>
+#include <QPalette>
+#include <QScreen>
+#include <QWidget>
+
+#include "app/core/centre.h"
+
+// Resources of a static library are registered by hand, outside any namespace.
+static void InitOrvaneResources() { Q_INIT_RESOURCE(resources); }
+
+namespace orv::app {
+
+QColor PaleYellow() { return QColor(255, 255, 204); }
+
+QFont SansFont(double points, bool bold, bool underline) {
+    QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    font.setUnderline(underline);
+    return font;
+}
+
+void Place(QWidget* control, int left, int top, int width, int height) {
+    control->setGeometry(TwipsToPixels(left), TwipsToPixels(top), TwipsToPixels(width),
+                         TwipsToPixels(height));
+}
+
+void SetClientSize(QWidget* window, int width, int height) {
+    window->resize(TwipsToPixels(width), TwipsToPixels(height));
+}
+
+void ApplyFormLook(QWidget* window, const QString& caption, double font_points) {
+    window->setWindowTitle(caption);
+    window->setWindowIcon(ProgramIcon());
+    QPalette palette = window->palette();
+    palette.setColor(QPalette::Window, PaleYellow());
+    palette.setColor(QPalette::WindowText, Qt::black);
+    window->setPalette(palette);
+    window->setAutoFillBackground(true);
+    window->setFont(SansFont(font_points));
+}
+
+void PaintPaleYellow(QWidget* control) {
+    QPalette palette = control->palette();
+    palette.setColor(QPalette::Window, PaleYellow());
+    control->setPalette(palette);
+    control->setAutoFillBackground(true);
+}
+
+namespace {
+
+// Frame and title bar around a client area, as seen on the last window the
+// window manager framed; before any window was shown it is unknown (zero).
+QMargins& KnownFrameMargins() {
+    static QMargins margins;
+    return margins;
+}
+
+}  // namespace
+
+void CentreOnScreen(QWidget* window) {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen == nullptr) {
+        return;
+    }
+    const QRect framed = window->frameGeometry();
+    const QRect client = window->geometry();
+    const QMargins frame(client.left() - framed.left(), client.top() - framed.top(),
+                         framed.right() - client.right(), framed.bottom() - client.bottom());
+    QSize outer = framed.size();
+    if (window->isVisible() && !frame.isNull()) {
+        KnownFrameMargins() = frame;
+    } else {
+        const QMargins& known = KnownFrameMargins();
+        outer = window->size().grownBy(known);
+    }
+    const QRect area = screen->geometry();
+    const WindowPosition position =
+        CentredPosition(area.width(), area.height(), outer.width(), outer.height());
+    window->move(area.left() + position.left, area.top() + position.top);
+}
+
+QIcon ProgramIcon() {
+    static const bool registered = (InitOrvaneResources(), true);
+    (void)registered;
+    QIcon icon;
+    icon.addFile(QStringLiteral(":/orvane/icon32.png"), QSize(32, 32));
+    icon.addFile(QStringLiteral(":/orvane/icon16.png"), QSize(16, 16));
+    return icon;
+}
+
+std::string ProgramFolder() {
+    return QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString();
+}
+
+}  // namespace orv::app

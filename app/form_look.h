@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QIcon>
+#include <QString>
+#include <string>
+
+class QWidget;
+
+namespace orv::app {
+
+// Background of every window, label and option button: RGB(255, 255, 204).
+QColor PaleYellow();
+
+// The desktop's sans-serif font at the given point size; it stands in for
+// "MS Sans Serif" everywhere.
+QFont SansFont(double points, bool bold = false, bool underline = false);
+
+// Positions a control by its Left, Top, Width, Height in twips.
+void Place(QWidget* control, int left, int top, int width, int height);
+
+// Sets a window's client area to the given size in twips.
+void SetClientSize(QWidget* window, int width, int height);
+
+// Caption, icon, pale yellow background and font of a window.
+void ApplyFormLook(QWidget* window, const QString& caption, double font_points);
+
+// Gives a label or option button the pale yellow background of its window.
+void PaintPaleYellow(QWidget* control);
+
+// Centres a window on the primary screen by its outer size (frame included).
+void CentreOnScreen(QWidget* window);
+
+// The icon of every window: 32 x 32 and 16 x 16 images.
+QIcon ProgramIcon();
+
+// Texts of the files are single-byte characters, shown as Latin-1.
+inline QString FromFileText(const std::string& text) {
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+inline std::string ToFileText(const QString& text) { return text.toLatin1().toStdString(); }
+
+// The folder that holds the program's executable, without a trailing separator.
+std::string ProgramFolder();
+
+}  // namespace orv::app

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+class QTextBrowser;
+
+namespace orv::app {
+
+// The program's help viewer: shows a help file (HTML) read-only.
+class HelpViewer : public QWidget {
+    Q_OBJECT
+public:
+    explicit HelpViewer(QWidget* parent = nullptr);
+
+    // Shows the file; a file that cannot be read gives the viewer's own
+    // message in place of the help text.
+    void OpenFile(const QString& path);
+
+    QTextBrowser* browser() const { return browser_; }
+
+private:
+    QTextBrowser* browser_;
+};
+
+// Opens the help viewer on a file (one viewer window, reused).
+HelpViewer* ShowHelpViewer(const QString& path);
+
+}  // namespace orv::app

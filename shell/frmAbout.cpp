@@ -1,0 +1,3 @@
+#include "shell/frmAbout.h"
+
+frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {}

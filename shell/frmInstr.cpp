@@ -1,0 +1,3 @@
+#include "shell/frmInstr.h"
+
+frmInstr::frmInstr(QWidget* parent) : QDialog(parent) {}

@@ -1,0 +1,114 @@
+#include "shell/frmTestMain.h"
+
+#include <QAction>
+#include <QButtonGroup>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "app/core/app_title.h"
+#include "app/core/program_files.h"
+#include "app/end_program.h"
+#include "app/form_look.h"
+#include "app/message_box.h"
+#include "app/open_external.h"
+#include "shell/frmAbout.h"
+#include "shell/frmInstr.h"
+#include "testing/frmTest.h"
+
+namespace app = orv::app;
+
+frmTestMain::frmTestMain() : test_window_(std::make_unique<frmTest>(*this)) {
+    auto* client = new QWidget(this);
+    setCentralWidget(client);
+    app::ApplyFormLook(this, QString::fromLatin1(orv::kAppTitle), 9.75);
+    app::SetClientSize(client, 9120, 5940);
+    client->setMinimumSize(0, 0);
+
+    Instructions = menuBar()->addAction(QStringLiteral("&Instructions"));
+    About = menuBar()->addAction(QStringLiteral("&About"));
+    connect(Instructions, &QAction::triggered, this, &frmTestMain::Instructions_Click);
+    connect(About, &QAction::triggered, this, &frmTestMain::About_Click);
+
+    Command1 = new QPushButton(QStringLiteral("Introduction to Personality Analysis"), client);
+    app::Place(Command1, 2385, 5055, 3930, 480);
+    cmdQuit = new QPushButton(QStringLiteral("Quit"), client);
+    app::Place(cmdQuit, 4920, 4200, 1335, 375);
+    cmdStart = new QPushButton(QStringLiteral("Start"), client);
+    app::Place(cmdStart, 2280, 4200, 1695, 375);
+
+    Option1[1] = new QRadioButton(QStringLiteral("Test of Interpersonal and Social Attributes"), client);
+    app::Place(Option1[1], 2040, 2880, 5820, 495);
+    Option1[0] = new QRadioButton(QStringLiteral("Test of Individual Attributes"), client);
+    app::Place(Option1[0], 2040, 1800, 5460, 495);
+    option_group_ = new QButtonGroup(this);
+    for (int index = 0; index < 2; ++index) {
+        Option1[index]->setFont(app::SansFont(12));
+        app::PaintPaleYellow(Option1[index]);
+        option_group_->addButton(Option1[index], index);
+    }
+
+    Label1 = new QLabel(QStringLiteral("Select a Test and press START"), client);
+    app::Place(Label1, 1560, 600, 5775, 615);
+    Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    Label1->setFont(app::SansFont(12, true));
+    app::PaintPaleYellow(Label1);
+
+    setTabOrder(Option1[0], Option1[1]);
+    setTabOrder(Option1[1], cmdStart);
+    setTabOrder(cmdStart, cmdQuit);
+    setTabOrder(cmdQuit, Command1);
+
+    connect(option_group_, &QButtonGroup::idClicked, this, &frmTestMain::Option1_Click);
+    connect(cmdStart, &QPushButton::clicked, this, &frmTestMain::cmdStart_Click);
+    connect(cmdQuit, &QPushButton::clicked, this, &frmTestMain::cmdQuit_Click);
+    connect(Command1, &QPushButton::clicked, this, &frmTestMain::Command1_Click);
+
+    // The window's outer size is the client area plus the menu bar.
+    resize(client->size() + QSize(0, menuBar()->sizeHint().height()));
+    Form_Load();
+}
+
+frmTestMain::~frmTestMain() = default;
+
+void frmTestMain::Form_Load() {
+    testno = orv::kNoTest;
+    app::CentreOnScreen(this);
+}
+
+void frmTestMain::Option1_Click(int index) { testno = static_cast<std::int16_t>(index); }
+
+void frmTestMain::cmdStart_Click() {
+    if (testno == orv::kNoTest) {
+        app::MsgBox(this, "Select a test before pressing START");
+        return;
+    }
+    testtitle = app::ToFileText(Option1[testno]->text());
+    fname = orv::DatabasePath(app::ProgramFolder(), testno);
+    test_window_->ShowTest();
+}
+
+void frmTestMain::Command1_Click() {
+    orv::app::OpenExternal(orv::HelpPath(app::ProgramFolder()), "winhelp ", this);
+}
+
+void frmTestMain::Instructions_Click() {
+    frmInstr window(this);
+    window.exec();
+}
+
+void frmTestMain::About_Click() {
+    frmAbout window(this);
+    window.exec();
+}
+
+void frmTestMain::cmdQuit_Click() { close(); }
+
+void frmTestMain::closeEvent(QCloseEvent* event) {
+    Form_Unload();
+    event->accept();
+}
+
+void frmTestMain::Form_Unload() { app::EndProgram(); }

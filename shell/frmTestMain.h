@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QMainWindow>
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "testing/core/test_record.h"
+
+class QAction;
+class QButtonGroup;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+class frmTest;
+
+// The main window: the choice of test, Start, the introduction help, the
+// instructions and about windows, and Quit. Closing it ends the program.
+class frmTestMain : public QMainWindow {
+    Q_OBJECT
+public:
+    frmTestMain();
+    ~frmTestMain() override;
+
+    // The choice, read by the test window and by saving and loading.
+    std::int16_t testno = orv::kNoTest;
+    std::string fname;
+    std::string testtitle;
+
+    void Option1_Click(int index);
+    void cmdStart_Click();
+    void Command1_Click();
+    void Instructions_Click();
+    void About_Click();
+    void cmdQuit_Click();
+
+    // The one test window of the whole run.
+    frmTest& TestWindow() { return *test_window_; }
+
+    QLabel* Label1 = nullptr;
+    std::array<QRadioButton*, 2> Option1{};
+    QPushButton* cmdStart = nullptr;
+    QPushButton* cmdQuit = nullptr;
+    QPushButton* Command1 = nullptr;
+    QAction* Instructions = nullptr;
+    QAction* About = nullptr;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void Form_Load();
+    void Form_Unload();
+
+    QButtonGroup* option_group_ = nullptr;
+    std::unique_ptr<frmTest> test_window_;
+};

@@ -1,0 +1,193 @@
+#include "testing/frmTest.h"
+
+#include <QButtonGroup>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "app/core/app_title.h"
+#include "app/core/program_files.h"
+#include "app/form_look.h"
+#include "app/message_box.h"
+#include "persistence/core/saved_files.h"
+#include "shell/frmTestMain.h"
+#include "testing/core/test_steps.h"
+
+namespace app = orv::app;
+
+frmTest::frmTest(frmTestMain& main_window) : QWidget(nullptr), main_window_(main_window) {
+    app::ApplyFormLook(this, QString::fromLatin1(orv::kAppTitle), 9.75);
+    app::SetClientSize(this, 9360, 6615);
+}
+
+frmTest::~frmTest() = default;
+
+void frmTest::ShowTest() {
+    if (IsLoaded()) {
+        show();
+        raise();
+        activateWindow();
+        return;
+    }
+    Form_Load();
+}
+
+void frmTest::CreateControls() {
+    controls_ = std::make_unique<Controls>();
+    Controls& c = *controls_;
+    c.panel = new QWidget(this);
+    app::Place(c.panel, 0, 0, 9360, 6615);
+
+    auto button = [&](const char* caption, int left, int top, int width, int height) {
+        auto* b = new QPushButton(QString::fromLatin1(caption), c.panel);
+        app::Place(b, left, top, width, height);
+        return b;
+    };
+    auto label = [&](const char* caption, int left, int top, int width, int height) {
+        auto* l = new QLabel(QString::fromLatin1(caption), c.panel);
+        app::Place(l, left, top, width, height);
+        app::PaintPaleYellow(l);
+        l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        return l;
+    };
+
+    c.cmdSave = button("Save", 7320, 5160, 1095, 375);
+    c.cmdSave->setEnabled(false);
+    c.cmdLoad = button("Load", 6000, 5160, 1095, 375);
+    c.cmdProcess = button("Process", 1320, 3480, 1215, 375);
+
+    const char* answers[3] = {"I disagree", "I moderately agree", "I strongly agree"};
+    const int tops[3] = {2880, 2520, 2160};
+    c.option_group = new QButtonGroup(c.panel);
+    for (int index = 2; index >= 0; --index) {
+        c.Option1[index] = new QRadioButton(QString::fromLatin1(answers[index]), c.panel);
+        app::Place(c.Option1[index], 1200, tops[index], 2775, 255);
+        app::PaintPaleYellow(c.Option1[index]);
+        c.option_group->addButton(c.Option1[index], index);
+    }
+
+    c.lblStatus[3] = label("", 6000, 4320, 2895, 255);
+    c.lblStatus[2] = label("", 6000, 3960, 2895, 255);
+    c.lblStatus[1] = label("", 6000, 3600, 2895, 255);
+    c.lblStatus[0] = label("Status", 6720, 3240, 1335, 255);
+    c.lblStatus[0]->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    c.lblTestTitle = label("", 720, 240, 7575, 375);
+    c.lblTestTitle->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    c.lblTestTitle->setFont(app::SansFont(9.75, true));
+
+    // The question display keeps the desktop's own window colours.
+    c.lblQ = new QLabel(c.panel);
+    app::Place(c.lblQ, 360, 960, 8535, 975);
+    c.lblQ->setFont(app::SansFont(9.75, true));
+    c.lblQ->setWordWrap(true);
+    c.lblQ->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    c.lblQ->setTextFormat(Qt::PlainText);
+    c.lblQ->setPalette(QGuiApplication::palette());
+    c.lblQ->setBackgroundRole(QPalette::Base);
+    c.lblQ->setForegroundRole(QPalette::Text);
+    c.lblQ->setAutoFillBackground(true);
+    for (QLabel* l : {c.lblTestTitle, c.lblStatus[0], c.lblStatus[1], c.lblStatus[2],
+                      c.lblStatus[3]}) {
+        l->setTextFormat(Qt::PlainText);
+    }
+
+    setTabOrder(c.Option1[0], c.Option1[1]);
+    setTabOrder(c.Option1[1], c.Option1[2]);
+    setTabOrder(c.Option1[2], c.cmdProcess);
+    setTabOrder(c.cmdProcess, c.cmdLoad);
+    setTabOrder(c.cmdLoad, c.cmdSave);
+
+    connect(c.option_group, &QButtonGroup::idClicked, this, &frmTest::Option1_Click);
+    connect(c.cmdProcess, &QPushButton::clicked, this, &frmTest::cmdProcess_Click);
+    connect(c.cmdLoad, &QPushButton::clicked, this, &frmTest::cmdLoad_Click);
+    connect(c.cmdSave, &QPushButton::clicked, this, &frmTest::cmdSave_Click);
+    c.panel->show();
+}
+
+void frmTest::Form_Load() {
+    CreateControls();
+    app::CentreOnScreen(this);
+    show();
+
+    controls_->lblTestTitle->setText(app::FromFileText(main_window_.testtitle));
+    const orv::StartOutcome outcome =
+        orv::StartTest(database_, record, *this, main_window_.fname);
+    if (!IsLoaded()) {
+        return;  // the window was closed while a message was shown
+    }
+    if (outcome != orv::StartOutcome::kReady) {
+        controls_->cmdProcess->setText(QStringLiteral("QUIT"));
+    }
+    controls_->cmdProcess->setFocus();
+
+    const std::string folder = app::ProgramFolder();
+    record.fpath = orv::SavedFilesPattern(folder, main_window_.testno);
+    if (!orv::AnySavedFile(folder, main_window_.testno)) {
+        controls_->cmdLoad->setEnabled(false);
+    }
+}
+
+void frmTest::Option1_Click(int index) {
+    if (orv::ChooseAnswer(record, static_cast<std::int16_t>(index))) {
+        close();
+    }
+}
+
+void frmTest::cmdProcess_Click() {
+    switch (orv::ProcessAnswer(database_, record, *this)) {
+        case orv::ProcessOutcome::kUnload:
+            close();
+            break;
+        case orv::ProcessOutcome::kNoChoice:
+            break;
+        case orv::ProcessOutcome::kNextQuestion:
+            controls_->cmdProcess->setFocus();
+            break;
+        case orv::ProcessOutcome::kTestFinished:
+            EvalDisp(main_window_.testno);
+            close();
+            break;
+    }
+}
+
+void frmTest::closeEvent(QCloseEvent* event) {
+    if (IsLoaded()) {
+        Form_Unload();
+    }
+    event->accept();
+}
+
+void frmTest::Form_Unload() {
+    database_.Close();
+    OfferToSave();
+    // The controls go with the window; the test record stays.
+    controls_->panel->hide();
+    controls_->panel->deleteLater();
+    controls_.reset();
+}
+
+void frmTest::ShowMessage(const std::string& text) { app::MsgBox(this, text); }
+
+void frmTest::SetStatusLine(int index, const std::string& text) {
+    controls_->lblStatus[index]->setText(app::FromFileText(text));
+}
+
+void frmTest::SetQuestionText(const std::string& text) {
+    controls_->lblQ->setText(app::FromFileText(text));
+}
+
+void frmTest::ClearOptions() {
+    // An exclusive group keeps one button checked; lift the rule to clear
+    // them. setChecked raises no click.
+    controls_->option_group->setExclusive(false);
+    for (QRadioButton* option : controls_->Option1) {
+        option->setChecked(false);
+    }
+    controls_->option_group->setExclusive(true);
+}
+
+void frmTest::SetLoadEnabled(bool enabled) { controls_->cmdLoad->setEnabled(enabled); }
+
+void frmTest::SetSaveEnabled(bool enabled) { controls_->cmdSave->setEnabled(enabled); }

@@ -1,0 +1,75 @@
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+#include <array>
+#include <cstdint>
+
+#include "testing/core/line_reader.h"
+#include "testing/core/test_record.h"
+#include "testing/core/test_view.h"
+
+class QButtonGroup;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+class frmTestMain;
+
+// The window in which a test is taken. One object serves the whole run: its
+// test record survives closing, and its controls are made anew at each load.
+class frmTest : public QWidget, private orv::TestView {
+    Q_OBJECT
+public:
+    explicit frmTest(frmTestMain& main_window);
+    ~frmTest() override;
+
+    // The test in progress; `record.loadfn` and `record.filename` are the
+    // members other windows read and write.
+    orv::TestRecord record;
+
+    // Start pressed: loads the window, or only brings it forward when open.
+    void ShowTest();
+    bool IsLoaded() const { return controls_ != nullptr; }
+
+    void Option1_Click(int index);
+    void cmdProcess_Click();
+    void cmdLoad_Click();
+    void cmdSave_Click();
+    void EvalDisp(std::int16_t evalparm);
+
+    // The controls of the loaded window (null while unloaded).
+    struct Controls {
+        QWidget* panel = nullptr;
+        QLabel* lblQ = nullptr;
+        QLabel* lblTestTitle = nullptr;
+        std::array<QLabel*, 4> lblStatus{};
+        std::array<QRadioButton*, 3> Option1{};
+        QButtonGroup* option_group = nullptr;
+        QPushButton* cmdProcess = nullptr;
+        QPushButton* cmdLoad = nullptr;
+        QPushButton* cmdSave = nullptr;
+    };
+    const Controls* controls() const { return controls_.get(); }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void Form_Load();
+    void Form_Unload();
+    // Closing in the middle of a test asks whether to save the responses.
+    void OfferToSave();
+    void CreateControls();
+
+    // What the test steps show.
+    void ShowMessage(const std::string& text) override;
+    void SetStatusLine(int index, const std::string& text) override;
+    void SetQuestionText(const std::string& text) override;
+    void ClearOptions() override;
+    void SetLoadEnabled(bool enabled) override;
+    void SetSaveEnabled(bool enabled) override;
+
+    frmTestMain& main_window_;  // read for testno, testtitle and fname
+    orv::LineReader database_;
+    std::unique_ptr<Controls> controls_;
+};
