@@ -49,6 +49,8 @@ void PaintPaleYellow(QWidget* control) {
     QPalette palette = control->palette();
     palette.setColor(QPalette::Window, PaleYellow());
     control->setPalette(palette);
+    // Buttons fill with the Button role by default; these take the window's.
+    control->setBackgroundRole(QPalette::Window);
     control->setAutoFillBackground(true);
 }
 

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QButtonGroup>
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
@@ -27,6 +28,9 @@ frmTestMain::frmTestMain() : test_window_(std::make_unique<frmTest>(*this)) {
     app::SetClientSize(client, 9120, 5940);
     client->setMinimumSize(0, 0);
 
+    // The menu bar keeps the desktop's colours, as menu bars do.
+    menuBar()->setPalette(QGuiApplication::palette());
+    menuBar()->setAutoFillBackground(true);
     Instructions = menuBar()->addAction(QStringLiteral("&Instructions"));
     About = menuBar()->addAction(QStringLiteral("&About"));
     connect(Instructions, &QAction::triggered, this, &frmTestMain::Instructions_Click);
