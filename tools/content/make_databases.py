@@ -1,0 +1,70 @@
+# Writes data/orv0.dll and data/orv1.dll from the questions in questions.py.
+import os, random, re, sys
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from questions import TEST0, TEST1
+
+DATA = os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', '..', 'data')
+
+HEADERS = {
+ 0: "150\t.Copyright (c) 2026 Orvane Software. Test of Individual Attributes.",
+ 1: "150\t.Copyright (c) 2026 Orvane Software. Test of Interpersonal and Social Attributes.",
+}
+PHRASE_RE = re.compile(r"^[a-z0-9' -]+$")
+
+def build(testno, scales, seed):
+    rng = random.Random(seed)
+    # validate content
+    phrases = set()
+    for s, items in scales.items():
+        assert len(items) == 15, (s, len(items))
+        assert sum(1 for i in items if i[2]) >= 4, s
+        keys = {}
+        for text, phrase, rev, key in items:
+            assert len(text) <= 110 and text.endswith('.') and '\t' not in text, text
+            assert all(32 <= ord(c) < 127 for c in text), text
+            assert PHRASE_RE.match(phrase) and len(phrase) <= 32, phrase
+            assert phrase not in phrases, phrase
+            phrases.add(phrase)
+            if key:
+                keys.setdefault(key, []).append(rev)
+        for k, revs in keys.items():
+            assert len(revs) == 2, (s, k)
+    order = {s: rng.sample(items, len(items)) for s, items in scales.items()}
+    seq = []
+    last = None
+    for r in range(15):
+        while True:
+            perm = rng.sample(range(1, 11), 10)
+            if perm[0] != last:
+                break
+        seq.extend(perm)
+        last = perm[-1]
+    pos = {s: 0 for s in scales}
+    recs = []  # (number, scale, item)
+    for n, s in enumerate(seq, start=1):
+        recs.append((n, s, order[s][pos[s]]))
+        pos[s] += 1
+    # resolve pairs
+    where = {}
+    for n, s, it in recs:
+        if it[3]:
+            where.setdefault((s, it[3]), []).append(n)
+    lines = [HEADERS[testno]]
+    pairs = []
+    for n, s, (text, phrase, rev, key) in recs:
+        rel = "0"
+        if key:
+            other = [m for m in where[(s, key)] if m != n]
+            assert len(other) == 1
+            rel = str(other[0])
+            if n < other[0]:
+                pairs.append((n, other[0]))
+        lines.append(f"{n}\t{phrase}\t{rel}\t{s}{'-' if rev else ''}\t.{text}")
+    return lines, pairs
+
+for testno, scales, path in ((0, TEST0, os.path.join(DATA, 'orv0.dll')), (1, TEST1, os.path.join(DATA, 'orv1.dll'))):
+    lines, pairs = build(testno, scales, 20260 + testno)
+    data = ''.join(l + '\r\n' for l in lines).encode('ascii')
+    with open(path, 'wb') as f:
+        f.write(data)
+    print(path, len(lines) - 1, 'records', len(pairs), 'pairs:', ' '.join(f'{a}/{b}' for a, b in pairs))
