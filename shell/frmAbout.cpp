@@ -1,3 +1,135 @@
 #include "shell/frmAbout.h"
 
-frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {}
+#include <QBitmap>
+#include <QCursor>
+#include <QFile>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPalette>
+#include <QPixmap>
+#include <QPushButton>
+#include <QShowEvent>
+
+#include "app/core/app_title.h"
+#include "app/core/program_files.h"
+#include "app/form_look.h"
+#include "app/open_external.h"
+
+namespace app = orv::app;
+
+namespace {
+
+constexpr double kLabelPoints = 9.75;
+
+QLabel* TextLabel(const QString& text, bool bold, QWidget* window) {
+    auto* label = new QLabel(text, window);
+    label->setFont(app::SansFont(kLabelPoints, bold));
+    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    label->setWordWrap(true);
+    app::PaintPaleYellow(label);
+    return label;
+}
+
+// A picture from the program folder, shown at its own size from its Left and
+// Top; a missing picture leaves the place empty.
+QLabel* Picture(const char* file_name, int left, int top, int width, int height, QWidget* window) {
+    auto* picture = new QLabel(window);
+    app::Place(picture, left, top, width, height);
+    const std::string path = orv::ProgramPath(app::ProgramFolder(), file_name);
+    const QPixmap pixmap(QFile::decodeName(QByteArray::fromStdString(path)));
+    if (!pixmap.isNull()) {
+        picture->setPixmap(pixmap);
+        picture->resize(pixmap.size());
+    }
+    picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return picture;
+}
+
+// The pointing hand over the web address: black and white bitmaps with the
+// fingertip at column 5, row 0. The resources are registered by ProgramIcon(),
+// which the window's look has already called.
+QCursor PointingHandCursor() {
+    const QBitmap bitmap(QStringLiteral(":/orvane/hand.xbm"));
+    const QBitmap mask(QStringLiteral(":/orvane/hand_mask.xbm"));
+    return QCursor(bitmap, mask, 5, 0);
+}
+
+}  // namespace
+
+frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
+    // Fixed single frame: a title bar with the close box only.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    app::ApplyFormLook(this, QString::fromLatin1(orv::kAppTitle), 8.25);
+    app::SetClientSize(this, 7155, 3915);
+    setFixedSize(size());
+
+    Command1 = new QPushButton(QStringLiteral("OK"), this);
+    app::Place(Command1, 2400, 3240, 1215, 375);
+    Image1 = Picture("orvbanner.jpg", 720, 0, 4530, 780, this);
+
+    Label6 = new QLabel(QStringLiteral("http://www.example.com/orvane"), this);
+    app::Place(Label6, 960, 2640, 3855, 375);
+    Label6->setFont(app::SansFont(kLabelPoints, true, true));
+    Label6->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    app::PaintPaleYellow(Label6);
+    QPalette blue = Label6->palette();
+    blue.setColor(QPalette::WindowText, QColor(0, 0, 255));
+    Label6->setPalette(blue);
+    Label6->setCursor(PointingHandCursor());
+    Label6->installEventFilter(this);
+
+    Label5 = TextLabel(QStringLiteral("orvane@example.com"), true, this);
+    app::Place(Label5, 1080, 2280, 3375, 375);
+    Label4 = TextLabel(QStringLiteral("Windows 95/98/ NT - Version 1.3"), false, this);
+    app::Place(Label4, 1080, 1200, 3495, 255);
+    Label3 = TextLabel(QStringLiteral("Orvane Personality Tests"), true, this);
+    app::Place(Label3, 720, 840, 4095, 375);
+    Image2 = Picture("orvportrait.bmp", 4920, 1035, 1665, 2145, this);
+    Label2 = TextLabel(QStringLiteral("Written by the Orvane design team"), false, this);
+    app::Place(Label2, 600, 2040, 4095, 375);
+    // The copyright notice, between the version line and the author.
+    Label1 = TextLabel(QStringLiteral("Copyright (c) 2026 Orvane Software"), false, this);
+    app::Place(Label1, 720, 1560, 4095, 375);
+
+    connect(Command1, &QPushButton::clicked, this, &frmAbout::Command1_Click);
+}
+
+void frmAbout::Command1_Click() {
+    accept();
+}
+
+void frmAbout::Label6_Click() {
+    app::OpenExternal(app::ToFileText(Label6->text()), "start ", this);
+}
+
+// Every opening loads the window afresh, so it is centred each time it shows,
+// wherever it was when it last closed.
+void frmAbout::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!event->spontaneous()) {
+        Form_Load();
+    }
+}
+
+void frmAbout::Form_Load() {
+    app::CentreOnScreen(this);
+}
+
+// A click on the web address: the left button pressed and released over it.
+bool frmAbout::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == Label6) {
+        if (event->type() == QEvent::MouseButtonPress) {
+            label6_pressed_ = static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
+        } else if (event->type() == QEvent::MouseButtonRelease) {
+            const auto* mouse = static_cast<QMouseEvent*>(event);
+            const bool click = label6_pressed_ && mouse->button() == Qt::LeftButton &&
+                               Label6->rect().contains(mouse->position().toPoint());
+            label6_pressed_ = false;
+            if (click) {
+                Label6_Click();
+            }
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}

@@ -1,3 +1,65 @@
 #include "shell/frmInstr.h"
 
-frmInstr::frmInstr(QWidget* parent) : QDialog(parent) {}
+#include <QLabel>
+#include <QPushButton>
+#include <QShowEvent>
+
+#include "app/core/app_title.h"
+#include "app/form_look.h"
+
+namespace app = orv::app;
+
+namespace {
+
+QLabel* TextLabel(const QString& text, QWidget* window) {
+    auto* label = new QLabel(text, window);
+    label->setFont(app::SansFont(12));
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setWordWrap(true);
+    app::PaintPaleYellow(label);
+    return label;
+}
+
+}  // namespace
+
+frmInstr::frmInstr(QWidget* parent) : QDialog(parent) {
+    // Fixed single frame: a title bar with the close box only.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    app::ApplyFormLook(this, QString::fromLatin1(orv::kAppTitle), 8.25);
+    app::SetClientSize(this, 8955, 3945);
+    setFixedSize(size());
+
+    Command1 = new QPushButton(QStringLiteral("OK"), this);
+    app::Place(Command1, 3735, 3285, 975, 375);
+    Label2 = TextLabel(QStringLiteral("Click on \"Introduction to Personality Analysis\" to learn "
+                                      "how personality attributes can influence realtionships."),
+                       this);
+    app::Place(Label2, 225, 2040, 8445, 885);
+    Label1 = TextLabel(
+        QStringLiteral("This program determines your personality attributes by asking questions "
+                       "about your feelings and beliefs.  An evaluation is provided at the end of "
+                       "each test.  Analysis of the results can give you insights about how other "
+                       "persons perceive you and your actions. "),
+        this);
+    app::Place(Label1, 240, 480, 8415, 1335);
+
+    connect(Command1, &QPushButton::clicked, this, &frmInstr::Command1_Click);
+}
+
+void frmInstr::Command1_Click() {
+    accept();
+}
+
+// Every opening loads the window afresh, so it is centred each time it shows,
+// wherever it was when it last closed.
+void frmInstr::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!event->spontaneous()) {
+        Form_Load();
+    }
+}
+
+void frmInstr::Form_Load() {
+    app::CentreOnScreen(this);
+}

@@ -2,9 +2,26 @@
 
 #include <QDialog>
 
-// The instructions window.
+class QLabel;
+class QPushButton;
+class QShowEvent;
+
+// The instructions window: what the program does and where the introduction
+// help is. Shown modally from the main window's menu; OK closes it.
 class frmInstr : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit frmInstr(QWidget* parent = nullptr);
+
+    void Command1_Click();
+
+    QLabel* Label1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QPushButton* Command1 = nullptr;
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+
+  private:
+    void Form_Load();
 };
