@@ -1,9 +1,14 @@
 #include "persistence/core/saved_responses.h"
 
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <memory>
+#include <random>
 #include <sstream>
+#include <system_error>
 
 #include "testing/core/line_reader.h"
 #include "testing/core/number.h"
@@ -15,6 +20,28 @@ namespace {
 void AppendValue(std::string& out, std::int16_t value) {
     out += std::to_string(value);
     out += "\r\n";
+}
+
+// Creates a new file with a name of its own in `folder` ("x" never opens an
+// existing file). The name starts with "." so that no file list shows it.
+std::FILE* CreateTemporary(const std::filesystem::path& folder, std::filesystem::path& name) {
+    constexpr int kAttempts = 16;
+    std::mt19937_64 random(
+        static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()));
+    for (int attempt = 0; attempt < kAttempts; ++attempt) {
+        name = folder / (".orvsave-" + std::to_string(random() % 1000000000000ULL));
+        if (std::FILE* file = std::fopen(name.c_str(), "wbx")) {
+            return file;
+        }
+    }
+    return nullptr;
+}
+
+bool WriteAndClose(std::FILE* file, const std::string& bytes) {
+    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+    const bool flushed = std::fflush(file) == 0;
+    const bool closed = std::fclose(file) == 0;
+    return written && flushed && closed;
 }
 
 }  // namespace
@@ -78,6 +105,29 @@ std::optional<SavedResponses> ReadSavedResponses(const std::string& path) {
         return std::nullopt;
     }
     return ParseSavedResponses(bytes);
+}
+
+bool WriteSavedResponses(const std::string& path, const SavedResponses& responses) {
+    namespace fs = std::filesystem;
+    const fs::path target(path);
+    fs::path folder = target.parent_path();
+    if (folder.empty()) {
+        folder = ".";
+    }
+    fs::path temporary;
+    std::FILE* file = CreateTemporary(folder, temporary);
+    if (file == nullptr) {
+        return false;
+    }
+    std::error_code error;
+    if (WriteAndClose(file, FormatSavedResponses(responses))) {
+        fs::rename(temporary, target, error);
+        if (!error) {
+            return true;
+        }
+    }
+    fs::remove(temporary, error);
+    return false;
 }
 
 }  // namespace orv

@@ -37,4 +37,10 @@ std::optional<SavedResponses> ParseSavedResponses(std::string_view bytes);
 // Reads a saved file from disk; no value when it cannot be read or parsed.
 std::optional<SavedResponses> ReadSavedResponses(const std::string& path);
 
+// Writes a saved file so that `path` ends up holding either the whole new
+// content or, when anything fails, exactly what it held before: the bytes go to
+// a hidden temporary file in the same folder, which then replaces `path`. No
+// temporary file is left behind. False on any failure.
+bool WriteSavedResponses(const std::string& path, const SavedResponses& responses);
+
 }  // namespace orv
