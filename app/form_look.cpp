@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QFontDatabase>
+#include <QEvent>
 #include <QPalette>
 #include <QScreen>
 #include <QWidget>
@@ -63,28 +64,63 @@ QMargins& KnownFrameMargins() {
     return margins;
 }
 
-}  // namespace
+QMargins FrameMargins(const QWidget* window) {
+    const QRect framed = window->frameGeometry();
+    const QRect client = window->geometry();
+    return {client.left() - framed.left(), client.top() - framed.top(),
+            framed.right() - client.right(), framed.bottom() - client.bottom()};
+}
 
-void CentreOnScreen(QWidget* window) {
+void MoveToCentre(QWidget* window, QSize outer) {
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (screen == nullptr) {
         return;
-    }
-    const QRect framed = window->frameGeometry();
-    const QRect client = window->geometry();
-    const QMargins frame(client.left() - framed.left(), client.top() - framed.top(),
-                         framed.right() - client.right(), framed.bottom() - client.bottom());
-    QSize outer = framed.size();
-    if (window->isVisible() && !frame.isNull()) {
-        KnownFrameMargins() = frame;
-    } else {
-        const QMargins& known = KnownFrameMargins();
-        outer = window->size().grownBy(known);
     }
     const QRect area = screen->geometry();
     const WindowPosition position =
         CentredPosition(area.width(), area.height(), outer.width(), outer.height());
     window->move(area.left() + position.left, area.top() + position.top);
+}
+
+// A window centred before it was first shown had to guess its frame. Once it
+// is painted the frame is known; if the guess was wrong, centre it again.
+class RecentreWhenFramed : public QObject {
+public:
+    RecentreWhenFramed(QWidget* window, QMargins assumed) : QObject(window), assumed_(assumed) {
+        window->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            auto* window = static_cast<QWidget*>(watched);
+            window->removeEventFilter(this);
+            const QMargins frame = FrameMargins(window);
+            if (frame != assumed_) {
+                KnownFrameMargins() = frame;
+                QMetaObject::invokeMethod(
+                    window, [window] { MoveToCentre(window, window->frameGeometry().size()); },
+                    Qt::QueuedConnection);
+            }
+            deleteLater();
+        }
+        return false;
+    }
+
+private:
+    QMargins assumed_;
+};
+
+}  // namespace
+
+void CentreOnScreen(QWidget* window) {
+    if (window->isVisible()) {
+        KnownFrameMargins() = FrameMargins(window);
+        MoveToCentre(window, window->frameGeometry().size());
+        return;
+    }
+    const QMargins assumed = KnownFrameMargins();
+    MoveToCentre(window, window->size().grownBy(assumed));
+    new RecentreWhenFramed(window, assumed);
 }
 
 QIcon ProgramIcon() {

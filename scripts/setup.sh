@@ -1,0 +1,26 @@
+#!/bin/bash
+# Installs the Debian packages that are missing for building and running the
+# program ("run") or also for its test suite ("test").
+set -euo pipefail
+
+packages=(cmake make g++ qt6-base-dev libgl-dev libgtest-dev fonts-dejavu-core)
+if [[ "${1:-run}" == "test" ]]; then
+    packages+=(cups cups-bsd printer-driver-cups-pdf poppler-utils xvfb xauth)
+fi
+
+missing=()
+for package in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+        missing+=("$package")
+    fi
+done
+[[ ${#missing[@]} -eq 0 ]] && exit 0
+
+sudo=()
+if [[ $(id -u) -ne 0 ]]; then
+    sudo=(sudo)
+fi
+echo "Installing: ${missing[*]}"
+"${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
+"${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
+    "${missing[@]}"

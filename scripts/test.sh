@@ -1,0 +1,19 @@
+#!/bin/bash
+# Installs what is missing, builds, and runs the whole test suite: the core
+# and window tests, the printing tests against a local print server, and the
+# core again under AddressSanitizer and UndefinedBehaviorSanitizer.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/setup.sh test
+bash scripts/build.sh
+if [[ -x scripts/start-print-server.sh ]]; then
+    bash scripts/start-print-server.sh
+fi
+(cd build && ctest --output-on-failure --timeout 300)
+
+echo "== core under AddressSanitizer and UndefinedBehaviorSanitizer"
+cmake -S . -B build-sanitize -DORV_CORE_ONLY=ON -DCMAKE_BUILD_TYPE=Debug \
+    -DCMAKE_CXX_FLAGS="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer" \
+    >/dev/null
+cmake --build build-sanitize -j"$(nproc)"
+(cd build-sanitize && ctest --output-on-failure --timeout 300)
