@@ -29,7 +29,9 @@ frmTestMain::frmTestMain() : test_window_(std::make_unique<frmTest>(*this)) {
     client->setMinimumSize(0, 0);
 
     // The menu bar keeps the desktop's colours, as menu bars do.
-    menuBar()->setPalette(QGuiApplication::palette());
+    QPalette desktop_palette = menuBar()->palette();
+    desktop_palette.setColor(QPalette::Window, QGuiApplication::palette().color(QPalette::Window));
+    menuBar()->setPalette(desktop_palette);
     menuBar()->setAutoFillBackground(true);
     Instructions = menuBar()->addAction(QStringLiteral("&Instructions"));
     About = menuBar()->addAction(QStringLiteral("&About"));
