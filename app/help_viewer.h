@@ -7,10 +7,11 @@ class QTextBrowser;
 
 namespace orv::app {
 
-// The program's help viewer: shows a help file (HTML) read-only.
+// The program's help viewer: shows a help file (HTML, or plain text) read-only,
+// titled with the document's title.
 class HelpViewer : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit HelpViewer(QWidget* parent = nullptr);
 
     // Shows the file; a file that cannot be read gives the viewer's own
@@ -19,11 +20,15 @@ public:
 
     QTextBrowser* browser() const { return browser_; }
 
-private:
+  private:
     QTextBrowser* browser_;
 };
 
-// Opens the help viewer on a file (one viewer window, reused).
+// Title of the viewer while its file has no title of its own.
+inline constexpr char kHelpViewerTitle[] = "Orvane Personality Test Help";
+
+// Opens the help viewer on a file: one viewer window, reused, centred on the
+// screen when it first opens.
 HelpViewer* ShowHelpViewer(const QString& path);
 
 }  // namespace orv::app

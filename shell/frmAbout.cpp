@@ -8,7 +8,6 @@
 #include <QPalette>
 #include <QPixmap>
 #include <QPushButton>
-#include <QShowEvent>
 
 #include "app/core/app_title.h"
 #include "app/core/program_files.h"
@@ -105,11 +104,11 @@ void frmAbout::Label6_Click() {
 
 // Every opening loads the window afresh, so it is centred each time it shows,
 // wherever it was when it last closed.
-void frmAbout::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
-    if (!event->spontaneous()) {
+void frmAbout::setVisible(bool visible) {
+    if (visible && !isVisible()) {
         Form_Load();
     }
+    QDialog::setVisible(visible);
 }
 
 void frmAbout::Form_Load() {

@@ -5,7 +5,6 @@
 class QEvent;
 class QLabel;
 class QPushButton;
-class QShowEvent;
 
 // The about window: the publisher's banner, the product's title and version,
 // copyright, author, contact and web address, and a portrait. Shown modally
@@ -29,8 +28,10 @@ class frmAbout : public QDialog {
     QLabel* Label6 = nullptr;  // web address
     QPushButton* Command1 = nullptr;
 
+    // Showing a closed window loads it afresh.
+    void setVisible(bool visible) override;
+
   protected:
-    void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:

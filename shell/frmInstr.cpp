@@ -2,7 +2,6 @@
 
 #include <QLabel>
 #include <QPushButton>
-#include <QShowEvent>
 
 #include "app/core/app_title.h"
 #include "app/form_look.h"
@@ -53,11 +52,11 @@ void frmInstr::Command1_Click() {
 
 // Every opening loads the window afresh, so it is centred each time it shows,
 // wherever it was when it last closed.
-void frmInstr::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
-    if (!event->spontaneous()) {
+void frmInstr::setVisible(bool visible) {
+    if (visible && !isVisible()) {
         Form_Load();
     }
+    QDialog::setVisible(visible);
 }
 
 void frmInstr::Form_Load() {

@@ -4,7 +4,6 @@
 
 class QLabel;
 class QPushButton;
-class QShowEvent;
 
 // The instructions window: what the program does and where the introduction
 // help is. Shown modally from the main window's menu; OK closes it.
@@ -19,8 +18,8 @@ class frmInstr : public QDialog {
     QLabel* Label2 = nullptr;
     QPushButton* Command1 = nullptr;
 
-  protected:
-    void showEvent(QShowEvent* event) override;
+    // Showing a closed window loads it afresh.
+    void setVisible(bool visible) override;
 
   private:
     void Form_Load();

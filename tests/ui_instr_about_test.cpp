@@ -57,6 +57,14 @@ QPoint CentredTopLeft(const QWidget& window) {
     return screen.topLeft() + QPoint(position.left, position.top);
 }
 
+// Whether the window stands centred once its frame is known (a window placed
+// before its first showing is placed again when the frame turns out other
+// than assumed).
+bool SettlesCentred(const QWidget& window) {
+    return QTest::qWaitFor(
+        [&] { return window.frameGeometry().topLeft() == CentredTopLeft(window); }, 2000);
+}
+
 void CheckFixedFrame(const QDialog& window, QSize client) {
     QCOMPARE(window.windowTitle(), QStringLiteral("Orvane Personality Test"));
     QCOMPARE(window.size(), client);
@@ -355,13 +363,13 @@ void InstrAboutTest::centredAgainAtEveryOpening() {
     QFETCH(int, which);
     const WindowCase c = Case(which);
     auto window = c.make(nullptr);
-    QPoint first;
+    bool first = false;
     ExecWhile(*window, [&] {
-        first = window->frameGeometry().topLeft();
+        first = SettlesCentred(*window);
         window->move(5, 7);
         c.ok(*window)->click();
     });
-    QCOMPARE(first, CentredTopLeft(*window));
+    QVERIFY(first);
     QCOMPARE(window->frameGeometry().topLeft(), QPoint(5, 7));
 
     QPoint second;
@@ -387,8 +395,7 @@ void InstrAboutTest::menuOpensEachWindowModallyAndCentred() {
         QString shown;
         bool modal = false;
         QWidget* parent = nullptr;
-        QPoint position;
-        QPoint centred;
+        bool centred = false;
         QTimer::singleShot(0, [&] {
             auto* window = qobject_cast<QDialog*>(QApplication::activeModalWidget());
             if (window == nullptr) {
@@ -397,8 +404,7 @@ void InstrAboutTest::menuOpensEachWindowModallyAndCentred() {
             shown = QString::fromLatin1(window->metaObject()->className());
             modal = window->isModal();
             parent = window->parentWidget();
-            position = window->frameGeometry().topLeft();
-            centred = CentredTopLeft(*window);
+            centred = SettlesCentred(*window);
             window->move(1, 1);
             window->close();
         });
@@ -412,7 +418,7 @@ void InstrAboutTest::menuOpensEachWindowModallyAndCentred() {
         QCOMPARE(shown, QString::fromLatin1(class_name));
         QVERIFY(modal);
         QCOMPARE(parent, &main_window);
-        QCOMPARE(position, centred);
+        QVERIFY(centred);
     }
 }
 
