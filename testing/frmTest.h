@@ -13,6 +13,7 @@ class QButtonGroup;
 class QLabel;
 class QPushButton;
 class QRadioButton;
+class frmEval;
 class frmTestMain;
 
 // The window in which a test is taken. One object serves the whole run: its
@@ -36,6 +37,8 @@ public:
     void cmdLoad_Click();
     void cmdSave_Click();
     void EvalDisp(std::int16_t evalparm);
+    // The evaluation window while it is open, else null.
+    frmEval* EvaluationWindow() const;
 
     // The controls of the loaded window (null while unloaded).
     struct Controls {
@@ -72,4 +75,5 @@ private:
     frmTestMain& main_window_;  // read for testno, testtitle and fname
     orv::LineReader database_;
     std::unique_ptr<Controls> controls_;
+    QPointer<frmEval> eval_window_;  // made by EvalDisp, gone when closed
 };

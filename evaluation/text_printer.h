@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QFont>
+#include <QString>
+#include <functional>
+#include <memory>
+#include <string>
+
+class QPrinter;
+
+namespace orv::evaluation {
+
+enum class PrintOutcome {
+    kPrinted,
+    kNoPrinter,  // the system has no default printer
+    kFailed,     // the printer would not take the document
+};
+
+// The font a printer starts with: a typewriter face of 10 points.
+QFont PrinterFont();
+
+// The text as it goes to paper: every CR LF (or lone CR) starts a new line.
+QString PrintableLines(const std::string& text);
+
+// Prints `text` as one document on `printer`, in the printer's font, with its
+// line ends as new lines; lines too wide for the page go on in the next line,
+// and pages break where the page is full.
+PrintOutcome PrintText(QPrinter& printer, const std::string& text);
+
+// Prints `text` as one document on the system's default printer.
+PrintOutcome PrintOnDefaultPrinter(const std::string& text);
+
+// Replaces the default printer (for tests); an empty factory restores it.
+// A factory that returns null stands for a system without a printer.
+using PrinterFactory = std::function<std::unique_ptr<QPrinter>()>;
+void SetPrinterFactory(PrinterFactory factory);
+
+}  // namespace orv::evaluation
