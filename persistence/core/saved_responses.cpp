@@ -96,11 +96,21 @@ std::optional<SavedResponses> ParseSavedResponses(std::string_view bytes) {
 }
 
 std::optional<SavedResponses> ReadSavedResponses(const std::string& path) {
+    // A folder opens like a file but throws when read.
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error)) {
+        return std::nullopt;
+    }
     std::ifstream file(path, std::ios::binary);
     if (!file.is_open()) {
         return std::nullopt;
     }
-    const std::string bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+    std::string bytes;
+    try {
+        bytes.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+    } catch (const std::ios_base::failure&) {
+        return std::nullopt;
+    }
     if (file.bad()) {
         return std::nullopt;
     }
