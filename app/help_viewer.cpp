@@ -35,6 +35,7 @@ HelpViewer::HelpViewer(QWidget* parent) : QWidget(parent), browser_(new QTextBro
     setWindowTitle(QString::fromLatin1(kHelpViewerTitle));
     setWindowIcon(ProgramIcon());
     browser_->setOpenExternalLinks(true);
+    browser_->document()->setDocumentMargin(12);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(browser_);

@@ -90,6 +90,11 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
     // The copyright notice, between the version line and the author.
     Label1 = TextLabel(QStringLiteral("Copyright (c) 2026 Orvane Software"), false, this);
     app::Place(Label1, 720, 1560, 4095, 375);
+    // The boxes overlap a little (the author's reaches into the contact's);
+    // each lower label lies above the one over it so that no text is covered.
+    for (QLabel* label : {Label3, Label4, Label1, Label2, Label5, Label6}) {
+        label->raise();
+    }
 
     connect(Command1, &QPushButton::clicked, this, &frmAbout::Command1_Click);
 }

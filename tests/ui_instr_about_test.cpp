@@ -97,6 +97,7 @@ class InstrAboutTest : public QObject {
     void aboutTextsAreExact();
     void aboutLooksAsDesigned();
     void aboutLabelsFitOnOneLine();
+    void aboutLabelsDoNotCoverEachOther();
     void aboutShowsThePicturesAtTheirOwnSize();
     void aboutOpensWithoutItsPictures();
     void shippedPicturesAreAsDesigned();
@@ -233,6 +234,27 @@ void InstrAboutTest::aboutLabelsFitOnOneLine() {
                  qPrintable(label->text()));
         QVERIFY2(metrics.height() <= label->height(), qPrintable(label->text()));
     }
+}
+
+// Where two label boxes overlap, the lower label lies above the other, so
+// the upper one's background does not cover the lower one's text.
+void InstrAboutTest::aboutLabelsDoNotCoverEachOther() {
+    frmAbout window;
+    const QList<QLabel*> top_to_bottom = {window.Label3, window.Label4, window.Label1,
+                                          window.Label2, window.Label5, window.Label6};
+    const QObjectList stacking = window.children();  // bottom-most first
+    int overlaps = 0;
+    for (qsizetype upper = 0; upper < top_to_bottom.size(); ++upper) {
+        for (qsizetype lower = upper + 1; lower < top_to_bottom.size(); ++lower) {
+            if (top_to_bottom[upper]->geometry().intersects(top_to_bottom[lower]->geometry())) {
+                ++overlaps;
+                QVERIFY2(
+                    stacking.indexOf(top_to_bottom[lower]) > stacking.indexOf(top_to_bottom[upper]),
+                    qPrintable(top_to_bottom[lower]->text()));
+            }
+        }
+    }
+    QCOMPARE(overlaps, 3);  // title-version, author-contact, contact-address
 }
 
 void InstrAboutTest::aboutShowsThePicturesAtTheirOwnSize() {
