@@ -1,0 +1,86 @@
+#include "app/desktop_session.h"
+
+#include <netdb.h>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <cstring>
+
+namespace orv::app {
+
+namespace {
+
+std::string Environment(const char* name) {
+    const char* value = std::getenv(name);
+    return value == nullptr ? std::string() : std::string(value);
+}
+
+bool ConnectsUnix(const std::string& path) {
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    if (fd < 0) {
+        return false;
+    }
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::strncpy(address.sun_path, path.c_str(), sizeof(address.sun_path) - 1);
+    const bool ok = ::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof(address)) == 0;
+    ::close(fd);
+    return ok;
+}
+
+bool ConnectsTcp(const std::string& host, int port) {
+    addrinfo hints{};
+    hints.ai_socktype = SOCK_STREAM;
+    addrinfo* found = nullptr;
+    if (::getaddrinfo(host.c_str(), std::to_string(port).c_str(), &hints, &found) != 0) {
+        return false;
+    }
+    bool ok = false;
+    for (addrinfo* a = found; a != nullptr && !ok; a = a->ai_next) {
+        const int fd = ::socket(a->ai_family, a->ai_socktype, a->ai_protocol);
+        if (fd >= 0) {
+            ok = ::connect(fd, a->ai_addr, a->ai_addrlen) == 0;
+            ::close(fd);
+        }
+    }
+    ::freeaddrinfo(found);
+    return ok;
+}
+
+// Whether an X server answers at DISPLAY ("[host]:number[.screen]").
+bool XServerReachable(const std::string& display) {
+    const std::size_t colon = display.rfind(':');
+    if (colon == std::string::npos) {
+        return true;  // an unusual form: leave the judgement to the toolkit
+    }
+    const std::string host = display.substr(0, colon);
+    const int number = std::atoi(display.c_str() + colon + 1);
+    if (host.empty() || host == "unix") {
+        return ConnectsUnix("/tmp/.X11-unix/X" + std::to_string(number));
+    }
+    if (host.find('/') != std::string::npos) {
+        return true;  // a launchd-style socket path
+    }
+    return ConnectsTcp(host, 6000 + number);
+}
+
+}  // namespace
+
+std::string MissingDesktopSession() {
+    if (!Environment("QT_QPA_PLATFORM").empty() || !Environment("WAYLAND_DISPLAY").empty()) {
+        return "";
+    }
+    const std::string display = Environment("DISPLAY");
+    if (display.empty()) {
+        return "Orvane Personality Test needs a desktop session: neither DISPLAY nor "
+               "WAYLAND_DISPLAY is set.";
+    }
+    if (!XServerReachable(display)) {
+        return "Orvane Personality Test cannot reach the display " + display + ".";
+    }
+    return "";
+}
+
+}  // namespace orv::app

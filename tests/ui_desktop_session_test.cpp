@@ -1,0 +1,65 @@
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <QtTest>
+#include <cstdlib>
+
+#include "app/desktop_session.h"
+
+using orv::app::MissingDesktopSession;
+
+// The check runs before any toolkit object exists, so it needs none here.
+class DesktopSessionTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void init() {
+        unsetenv("QT_QPA_PLATFORM");
+        unsetenv("WAYLAND_DISPLAY");
+        unsetenv("DISPLAY");
+    }
+    void cleanupTestCase() { setenv("QT_QPA_PLATFORM", "offscreen", 1); }
+
+    void noDisplayAtAllIsSaidInOneLine() {
+        QCOMPARE(MissingDesktopSession(),
+                 std::string("Orvane Personality Test needs a desktop session: neither DISPLAY "
+                             "nor WAYLAND_DISPLAY is set."));
+    }
+    void aDisplayNobodyServesIsNamed() {
+        setenv("DISPLAY", ":4242", 1);
+        QCOMPARE(MissingDesktopSession(),
+                 std::string("Orvane Personality Test cannot reach the display :4242."));
+    }
+    void aServingDisplayPasses() {
+        const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
+        QVERIFY(fd >= 0);
+        sockaddr_in address{};
+        address.sin_family = AF_INET;
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        address.sin_port = 0;
+        QCOMPARE(::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof(address)), 0);
+        QCOMPARE(::listen(fd, 1), 0);
+        socklen_t length = sizeof(address);
+        ::getsockname(fd, reinterpret_cast<sockaddr*>(&address), &length);
+        const int port = ntohs(address.sin_port);
+        if (port < 6000) {
+            ::close(fd);
+            QSKIP("the system gave a port below the X range");
+        }
+        const std::string display = "127.0.0.1:" + std::to_string(port - 6000);
+        setenv("DISPLAY", display.c_str(), 1);
+        QCOMPARE(MissingDesktopSession(), std::string());
+        ::close(fd);
+    }
+    void anExplicitPlatformOrWaylandIsTrusted() {
+        setenv("DISPLAY", ":4242", 1);
+        setenv("WAYLAND_DISPLAY", "wayland-0", 1);
+        QCOMPARE(MissingDesktopSession(), std::string());
+        unsetenv("WAYLAND_DISPLAY");
+        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+        QCOMPARE(MissingDesktopSession(), std::string());
+    }
+};
+
+QTEST_APPLESS_MAIN(DesktopSessionTest)
+#include "ui_desktop_session_test.moc"
