@@ -1,13 +1,13 @@
 #include "evaluation/text_printer.h"
 
-#include <QAbstractTextDocumentLayout>
 #include <QFontDatabase>
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QTextDocument>
+#include <QTextLayout>
 #include <QTextOption>
 
+#include "app/core/app_title.h"
 #include "app/form_look.h"
 
 namespace orv::evaluation {
@@ -35,7 +35,9 @@ std::unique_ptr<QPrinter> DefaultPrinter() {
 QFont PrinterFont() {
     QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     font.setStyleHint(QFont::TypeWriter);
-    font.setPointSizeF(10);
+    // At 9 points the longest evaluation line (about 100 characters) fits
+    // across an A4 or Letter page.
+    font.setPointSizeF(9);
     return font;
 }
 
@@ -47,33 +49,39 @@ QString PrintableLines(const std::string& text) {
 }
 
 PrintOutcome PrintText(QPrinter& printer, const std::string& text) {
-    QTextDocument document;
-    document.setDocumentMargin(0);
-    document.setDefaultFont(PrinterFont());
-    QTextOption option = document.defaultTextOption();
-    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-    document.setDefaultTextOption(option);
-    document.setPlainText(PrintableLines(text));
-
+    // The name of the job in the print queue; nothing of it goes on paper.
+    printer.setDocName(QString::fromLatin1(kAppTitle));
     QPainter painter;
     if (!painter.begin(&printer)) {
         return PrintOutcome::kFailed;
     }
-    // Lay the text out in the printer's resolution, one page at a time; a
-    // set page size also keeps the document from adding page numbers.
-    document.documentLayout()->setPaintDevice(&printer);
+    // Lines are laid out in the printer's resolution; the painter's origin is
+    // the top left of the printable area.
+    const QFont font(PrinterFont(), &printer);
     const QRectF page = printer.pageRect(QPrinter::DevicePixel);
-    document.setPageSize(page.size());
-    for (int index = 0; index < document.pageCount(); ++index) {
-        if (index > 0 && !printer.newPage()) {
-            painter.end();
-            return PrintOutcome::kFailed;
+    QTextOption option;
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    qreal top = 0;
+    for (const QString& line : PrintableLines(text).split(QLatin1Char('\n'))) {
+        QTextLayout layout(line, font, &printer);
+        layout.setTextOption(option);
+        layout.beginLayout();
+        for (QTextLine part = layout.createLine(); part.isValid(); part = layout.createLine()) {
+            part.setLineWidth(page.width());
         }
-        const QRectF area(0, index * page.height(), page.width(), page.height());
-        painter.save();
-        painter.translate(0, -area.top());
-        document.drawContents(&painter, area);
-        painter.restore();
+        layout.endLayout();
+        for (int index = 0; index < layout.lineCount(); ++index) {
+            const QTextLine part = layout.lineAt(index);
+            if (top > 0 && top + part.height() > page.height()) {
+                if (!printer.newPage()) {
+                    painter.end();
+                    return PrintOutcome::kFailed;
+                }
+                top = 0;
+            }
+            part.draw(&painter, QPointF(0, top - part.y()));
+            top += part.height();
+        }
     }
     if (!painter.end() || printer.printerState() == QPrinter::Error) {
         return PrintOutcome::kFailed;

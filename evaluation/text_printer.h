@@ -16,7 +16,7 @@ enum class PrintOutcome {
     kFailed,     // the printer would not take the document
 };
 
-// The font a printer starts with: a typewriter face of 10 points.
+// The font a printer starts with: a typewriter face.
 QFont PrinterFont();
 
 // The text as it goes to paper: every CR LF (or lone CR) starts a new line.
