@@ -14,7 +14,9 @@ std::function<void()>& Handler() {
 
 }  // namespace
 
-void SetEndProgramHandler(std::function<void()> handler) { Handler() = std::move(handler); }
+void SetEndProgramHandler(std::function<void()> handler) {
+    Handler() = std::move(handler);
+}
 
 void EndProgram() {
     if (Handler()) {

@@ -1,9 +1,9 @@
 #include "app/form_look.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QFile>
 #include <QFontDatabase>
-#include <QEvent>
 #include <QPalette>
 #include <QScreen>
 #include <QWidget>
@@ -11,11 +11,15 @@
 #include "app/core/centre.h"
 
 // Resources of a static library are registered by hand, outside any namespace.
-static void InitOrvaneResources() { Q_INIT_RESOURCE(resources); }
+static void InitOrvaneResources() {
+    Q_INIT_RESOURCE(resources);
+}
 
 namespace orv::app {
 
-QColor PaleYellow() { return QColor(255, 255, 204); }
+QColor PaleYellow() {
+    return QColor(255, 255, 204);
+}
 
 QFont SansFont(double points, bool bold, bool underline) {
     QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
@@ -85,7 +89,7 @@ void MoveToCentre(QWidget* window, QSize outer) {
 // A window centred before it was first shown had to guess its frame. Once it
 // is painted the frame is known; if the guess was wrong, centre it again.
 class RecentreWhenFramed : public QObject {
-public:
+  public:
     RecentreWhenFramed(QWidget* window, QMargins assumed) : QObject(window), assumed_(assumed) {
         window->installEventFilter(this);
     }
@@ -106,7 +110,7 @@ public:
         return false;
     }
 
-private:
+  private:
     QMargins assumed_;
 };
 

@@ -39,7 +39,9 @@ QIcon ProgramIcon();
 inline QString FromFileText(const std::string& text) {
     return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
-inline std::string ToFileText(const QString& text) { return text.toLatin1().toStdString(); }
+inline std::string ToFileText(const QString& text) {
+    return text.toLatin1().toStdString();
+}
 
 // The folder that holds the program's executable, without a trailing separator.
 std::string ProgramFolder();

@@ -15,7 +15,9 @@ MessageBoxHandler& Handler() {
 
 }  // namespace
 
-void SetMessageBoxHandler(MessageBoxHandler handler) { Handler() = std::move(handler); }
+void SetMessageBoxHandler(MessageBoxHandler handler) {
+    Handler() = std::move(handler);
+}
 
 int MsgBox(QWidget* parent, const std::string& text, int flags, const std::string& title) {
     if (Handler()) {

@@ -35,9 +35,13 @@ void OpenAddressOrHelp(const std::string& target) {
 
 }  // namespace
 
-std::int16_t PlatformId() { return PlatformOverride().value_or(kPlatformThisDesktop); }
+std::int16_t PlatformId() {
+    return PlatformOverride().value_or(kPlatformThisDesktop);
+}
 
-void SetPlatformIdOverride(std::optional<std::int16_t> id) { PlatformOverride() = id; }
+void SetPlatformIdOverride(std::optional<std::int16_t> id) {
+    PlatformOverride() = id;
+}
 
 void SetLauncher(std::function<void(const LaunchRequest&)> launcher) {
     Launcher() = std::move(launcher);

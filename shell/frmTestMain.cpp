@@ -45,7 +45,8 @@ frmTestMain::frmTestMain() : test_window_(std::make_unique<frmTest>(*this)) {
     cmdStart = new QPushButton(QStringLiteral("Start"), client);
     app::Place(cmdStart, 2280, 4200, 1695, 375);
 
-    Option1[1] = new QRadioButton(QStringLiteral("Test of Interpersonal and Social Attributes"), client);
+    Option1[1] =
+        new QRadioButton(QStringLiteral("Test of Interpersonal and Social Attributes"), client);
     app::Place(Option1[1], 2040, 2880, 5820, 495);
     Option1[0] = new QRadioButton(QStringLiteral("Test of Individual Attributes"), client);
     app::Place(Option1[0], 2040, 1800, 5460, 495);
@@ -84,7 +85,9 @@ void frmTestMain::Form_Load() {
     app::CentreOnScreen(this);
 }
 
-void frmTestMain::Option1_Click(int index) { testno = static_cast<std::int16_t>(index); }
+void frmTestMain::Option1_Click(int index) {
+    testno = static_cast<std::int16_t>(index);
+}
 
 void frmTestMain::cmdStart_Click() {
     if (testno == orv::kNoTest) {
@@ -110,11 +113,15 @@ void frmTestMain::About_Click() {
     window.exec();
 }
 
-void frmTestMain::cmdQuit_Click() { close(); }
+void frmTestMain::cmdQuit_Click() {
+    close();
+}
 
 void frmTestMain::closeEvent(QCloseEvent* event) {
     Form_Unload();
     event->accept();
 }
 
-void frmTestMain::Form_Unload() { app::EndProgram(); }
+void frmTestMain::Form_Unload() {
+    app::EndProgram();
+}

@@ -19,7 +19,7 @@ class frmTest;
 // instructions and about windows, and Quit. Closing it ends the program.
 class frmTestMain : public QMainWindow {
     Q_OBJECT
-public:
+  public:
     frmTestMain();
     ~frmTestMain() override;
 
@@ -46,10 +46,10 @@ public:
     QAction* Instructions = nullptr;
     QAction* About = nullptr;
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     void Form_Load();
     void Form_Unload();
 

@@ -88,8 +88,8 @@ void frmTest::CreateControls() {
     c.lblQ->setBackgroundRole(QPalette::Base);
     c.lblQ->setForegroundRole(QPalette::Text);
     c.lblQ->setAutoFillBackground(true);
-    for (QLabel* l : {c.lblTestTitle, c.lblStatus[0], c.lblStatus[1], c.lblStatus[2],
-                      c.lblStatus[3]}) {
+    for (QLabel* l :
+         {c.lblTestTitle, c.lblStatus[0], c.lblStatus[1], c.lblStatus[2], c.lblStatus[3]}) {
         l->setTextFormat(Qt::PlainText);
     }
 
@@ -112,8 +112,7 @@ void frmTest::Form_Load() {
     show();
 
     controls_->lblTestTitle->setText(app::FromFileText(main_window_.testtitle));
-    const orv::StartOutcome outcome =
-        orv::StartTest(database_, record, *this, main_window_.fname);
+    const orv::StartOutcome outcome = orv::StartTest(database_, record, *this, main_window_.fname);
     if (!IsLoaded()) {
         return;  // the window was closed while a message was shown
     }
@@ -168,7 +167,9 @@ void frmTest::Form_Unload() {
     controls_.reset();
 }
 
-void frmTest::ShowMessage(const std::string& text) { app::MsgBox(this, text); }
+void frmTest::ShowMessage(const std::string& text) {
+    app::MsgBox(this, text);
+}
 
 void frmTest::SetStatusLine(int index, const std::string& text) {
     controls_->lblStatus[index]->setText(app::FromFileText(text));
@@ -188,6 +189,10 @@ void frmTest::ClearOptions() {
     controls_->option_group->setExclusive(true);
 }
 
-void frmTest::SetLoadEnabled(bool enabled) { controls_->cmdLoad->setEnabled(enabled); }
+void frmTest::SetLoadEnabled(bool enabled) {
+    controls_->cmdLoad->setEnabled(enabled);
+}
 
-void frmTest::SetSaveEnabled(bool enabled) { controls_->cmdSave->setEnabled(enabled); }
+void frmTest::SetSaveEnabled(bool enabled) {
+    controls_->cmdSave->setEnabled(enabled);
+}

@@ -20,7 +20,7 @@ class frmTestMain;
 // test record survives closing, and its controls are made anew at each load.
 class frmTest : public QWidget, private orv::TestView {
     Q_OBJECT
-public:
+  public:
     explicit frmTest(frmTestMain& main_window);
     ~frmTest() override;
 
@@ -54,10 +54,10 @@ public:
     };
     const Controls* controls() const { return controls_.get(); }
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     void Form_Load();
     void Form_Unload();
     // Closing in the middle of a test asks whether to save the responses.

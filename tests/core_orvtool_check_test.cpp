@@ -64,18 +64,18 @@ TEST(OrvtoolCheck, WarnsAboutWhatAuthorsShouldFix) {
     const std::string db = folder.Write(
         "orv0.dll",
         "4\t.Copyright\r\n"
-        "1\t\t0\t1\t.Q\r\n"           // empty phrase
-        "3\tb\t5,3\t0\t.Q\r\n"        // number skips 2; related outside 1..4 and to itself; scale 0
+        "1\t\t0\t1\t.Q\r\n"     // empty phrase
+        "3\tb\t5,3\t0\t.Q\r\n"  // number skips 2; related outside 1..4 and to itself; scale 0
         "4\tc\t1\t2\t.Q\r\n");
     const auto result = RunOrvtool("check '" + db + "'");
     EXPECT_EQ(result.exit_code, 0);
     EXPECT_EQ(result.out, db + ":1: warning: header total 4 differs from the 3 questions read\n" +
-                              db + ":2: warning: empty trait phrase\n" +
-                              db + ":3: warning: question number 3 follows 1\n" +
-                              db + ":3: warning: scale 0 is never reported\n" +
-                              db + ":3: warning: related question 5 outside 1..4\n" +
-                              db + ":3: warning: question 3 relates to itself\n" +
-                              db + ": 3 questions\n");
+                              db + ":2: warning: empty trait phrase\n" + db +
+                              ":3: warning: question number 3 follows 1\n" + db +
+                              ":3: warning: scale 0 is never reported\n" + db +
+                              ":3: warning: related question 5 outside 1..4\n" + db +
+                              ":3: warning: question 3 relates to itself\n" + db +
+                              ": 3 questions\n");
 }
 
 TEST(OrvtoolCheck, WarnsOnceAboutMoreThanSixtyQuestionsOnAScale) {
@@ -83,8 +83,8 @@ TEST(OrvtoolCheck, WarnsOnceAboutMoreThanSixtyQuestionsOnAScale) {
     const std::string db = folder.Write("orv0.dll", "62\t.Copyright\r\n" + Records(1, 62, "7-"));
     const auto result = RunOrvtool("check '" + db + "'");
     EXPECT_EQ(result.exit_code, 0);
-    EXPECT_EQ(result.out, db + ":62: warning: more than 60 questions on scale 7\n" + db +
-                              ": 62 questions\n");
+    EXPECT_EQ(result.out,
+              db + ":62: warning: more than 60 questions on scale 7\n" + db + ": 62 questions\n");
 }
 
 TEST(OrvtoolCheck, StopsAtTheRecordThatEndsTheTest) {

@@ -60,7 +60,8 @@ TEST(FirstRec, AcceptsAnyTotal) {
         LineReader reader = ReaderOf(std::string(total) + "\t.Copyright\r\n");
         FirstRec(reader, r.record, r.view);
         EXPECT_EQ(r.record.state, kInProgress) << total;
-        EXPECT_EQ(r.view.status[3], std::string("Total Questions: ") + std::to_string(std::stoi(total)));
+        EXPECT_EQ(r.view.status[3],
+                  std::string("Total Questions: ") + std::to_string(std::stoi(total)));
     }
 }
 
@@ -104,7 +105,8 @@ TEST(FirstRec, RefusesAnOverlongHeaderAsMalformed) {
 }
 
 TEST(NextRec, ReadsARecordIntoTheQuestionTable) {
-    Reading r = ReadRecord("7\ta careful planner\t12,31\t3-\t.I make a detailed plan before I start a task.");
+    Reading r = ReadRecord(
+        "7\ta careful planner\t12,31\t3-\t.I make a detailed plan before I start a task.");
     const TestRecord& q = r.record;
     EXPECT_EQ(q.state, kInProgress);
     EXPECT_EQ(q.qno, 7);
@@ -159,18 +161,18 @@ TEST(NextRec, AcceptsTheQuestionNumberRange) {
 
 TEST(NextRec, RefusesMalformedRecordsWithE03) {
     for (const char* line : {
-             "0\tx\t0\t1\t.T",              // number below 1
-             "251\tx\t0\t1\t.T",            // above 250
-             "seven\tx\t0\t1\t.T",          // not a number
-             "7\tx\t0\t.Only three TABs",   // field 4 missing
-             "7\tx\t0\tx\t.T",              // scale not a number
-             "7\tx\t0\t-32768\t.T",         // absolute value overflows
-             "7\tx\t0\t11\t.T",             // no table slot beyond scale 10
+             "0\tx\t0\t1\t.T",             // number below 1
+             "251\tx\t0\t1\t.T",           // above 250
+             "seven\tx\t0\t1\t.T",         // not a number
+             "7\tx\t0\t.Only three TABs",  // field 4 missing
+             "7\tx\t0\tx\t.T",             // scale not a number
+             "7\tx\t0\t-32768\t.T",        // absolute value overflows
+             "7\tx\t0\t11\t.T",            // no table slot beyond scale 10
              "7\tx\t0\t11-\t.T",
-             "7\tx\t12,\t1\t.T",            // empty last item
-             "7\tx\t\t1\t.T",               // empty list
-             "7\tx\t1,,3\t1\t.T",           // empty middle item
-             "7\tx\t1,99999\t1\t.T",        // out of 16-bit range
+             "7\tx\t12,\t1\t.T",      // empty last item
+             "7\tx\t\t1\t.T",         // empty list
+             "7\tx\t1,,3\t1\t.T",     // empty middle item
+             "7\tx\t1,99999\t1\t.T",  // out of 16-bit range
          }) {
         Reading r = ReadRecord(line);
         EXPECT_EQ(OnlyMessage(r), "E03: Invalid Database Contents") << line;

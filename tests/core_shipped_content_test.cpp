@@ -68,7 +68,8 @@ struct Database {
 };
 
 bool allDigits(const std::string& s) {
-    return !s.empty() && std::all_of(s.begin(), s.end(), [](unsigned char c) { return std::isdigit(c) != 0; });
+    return !s.empty() &&
+           std::all_of(s.begin(), s.end(), [](unsigned char c) { return std::isdigit(c) != 0; });
 }
 
 bool contains(const std::string& haystack, const std::string& needle) {
@@ -115,7 +116,8 @@ std::optional<std::string> parseRecord(const std::string& line, Record& rec) {
         scale.pop_back();
     }
     if (!allDigits(scale) || scale.size() > 2) {
-        return "has a scale field that is not a number with an optional trailing '-': '" + fields[3] + "'";
+        return "has a scale field that is not a number with an optional trailing '-': '" +
+               fields[3] + "'";
     }
     rec.scale = std::stoi(scale);
     if (fields[4].empty() || fields[4].front() != '.') {
@@ -167,11 +169,12 @@ std::ostream& operator<<(std::ostream& os, const ShippedTest& t) {
 
 const std::array<ShippedTest, 2> kShippedTests = {{
     {"orv0.dll", "150\t.Copyright (c) 2026 Orvane Software. Test of Individual Attributes.", 150},
-    {"orv1.dll", "150\t.Copyright (c) 2026 Orvane Software. Test of Interpersonal and Social Attributes.", 150},
+    {"orv1.dll",
+     "150\t.Copyright (c) 2026 Orvane Software. Test of Interpersonal and Social Attributes.", 150},
 }};
 
 class ShippedDatabase : public ::testing::TestWithParam<ShippedTest> {
-protected:
+  protected:
     void SetUp() override {
         db_ = loadDatabase(dataPath(GetParam().file));
         ASSERT_FALSE(db_.bytes.empty()) << GetParam().file << " is missing or empty";
@@ -204,8 +207,10 @@ TEST_P(ShippedDatabase, EveryLineEndsWithCrLfAndNoLoneCrOrLf) {
             ++line;
         }
     }
-    EXPECT_TRUE(loneCr.empty()) << loneCr.size() << " lone CR, the first on line " << loneCr.front();
-    EXPECT_TRUE(loneLf.empty()) << loneLf.size() << " lone LF, the first on line " << loneLf.front();
+    EXPECT_TRUE(loneCr.empty()) << loneCr.size() << " lone CR, the first on line "
+                                << loneCr.front();
+    EXPECT_TRUE(loneLf.empty()) << loneLf.size() << " lone LF, the first on line "
+                                << loneLf.front();
     EXPECT_TRUE(b.size() >= 2 && b.compare(b.size() - 2, 2, "\r\n") == 0)
         << "the last line does not end with CR LF";
     for (std::size_t i = 0; i < db_.lines.size(); ++i) {
@@ -216,14 +221,15 @@ TEST_P(ShippedDatabase, EveryLineEndsWithCrLfAndNoLoneCrOrLf) {
 TEST_P(ShippedDatabase, HeaderIsExactAndItsTotalMatchesTheRecords) {
     ASSERT_FALSE(db_.lines.empty());
     const std::string& header = db_.lines.front();
-    EXPECT_TRUE(header == GetParam().header)
-        << "header is \"" << header.substr(0, 120) << "\"\n expected \"" << GetParam().header << "\"";
+    EXPECT_TRUE(header == GetParam().header) << "header is \"" << header.substr(0, 120)
+                                             << "\"\n expected \"" << GetParam().header << "\"";
 
     const auto tab = header.find('\t');
     ASSERT_NE(tab, std::string::npos) << "the header has no TAB";
     const std::string total = header.substr(0, tab);
     ASSERT_TRUE(allDigits(total)) << "the header total is not a number: '" << total << "'";
-    EXPECT_EQ(header.compare(tab, 11, "\t.Copyright"), 0) << "the notice must start with \"Copyright\"";
+    EXPECT_EQ(header.compare(tab, 11, "\t.Copyright"), 0)
+        << "the notice must start with \"Copyright\"";
     EXPECT_EQ(std::stoi(total), GetParam().total);
     EXPECT_EQ(static_cast<int>(db_.lines.size()) - 1, std::stoi(total))
         << "header total differs from the number of record lines";
@@ -238,7 +244,8 @@ TEST_P(ShippedDatabase, EveryRecordHasFiveWellFormedFields) {
 TEST_P(ShippedDatabase, QuestionsAreNumberedOneToTotalInOrder) {
     ASSERT_EQ(static_cast<int>(db_.records.size()), GetParam().total);
     for (std::size_t i = 0; i < db_.records.size(); ++i) {
-        EXPECT_EQ(db_.records[i].number, static_cast<int>(i) + 1) << "on line " << db_.records[i].line;
+        EXPECT_EQ(db_.records[i].number, static_cast<int>(i) + 1)
+            << "on line " << db_.records[i].line;
     }
 }
 
@@ -248,20 +255,22 @@ TEST_P(ShippedDatabase, ScalesAreBalancedAndInterleaved) {
     const Record* previous = nullptr;
     for (const auto& rec : db_.records) {
         SCOPED_TRACE(rec.where());
-        EXPECT_TRUE(rec.scale >= 1 && rec.scale <= kScales) << "scale " << rec.scale << " is outside 1..10";
+        EXPECT_TRUE(rec.scale >= 1 && rec.scale <= kScales)
+            << "scale " << rec.scale << " is outside 1..10";
         ++perScale[rec.scale];
         if (rec.reverse) {
             ++reversePerScale[rec.scale];
         }
         if (previous != nullptr) {
-            EXPECT_NE(rec.scale, previous->scale) << "shares scale " << rec.scale << " with its neighbour "
-                                                  << previous->where();
+            EXPECT_NE(rec.scale, previous->scale)
+                << "shares scale " << rec.scale << " with its neighbour " << previous->where();
         }
         previous = &rec;
     }
     for (int scale = 1; scale <= kScales; ++scale) {
         EXPECT_EQ(perScale[scale], kQuestionsPerScale) << "questions on scale " << scale;
-        EXPECT_GE(reversePerScale[scale], kMinReversePerScale) << "reverse-keyed questions on scale " << scale;
+        EXPECT_GE(reversePerScale[scale], kMinReversePerScale)
+            << "reverse-keyed questions on scale " << scale;
     }
 }
 
@@ -271,7 +280,8 @@ TEST_P(ShippedDatabase, RelatedQuestionsAreMutualAndOnTheSameScale) {
     int mutualPairs = 0;
     for (const auto& rec : db_.records) {
         SCOPED_TRACE(rec.where());
-        EXPECT_LE(rec.related.size(), kMaxRelatedItems) << "lists " << rec.related.size() << " related questions";
+        EXPECT_LE(rec.related.size(), kMaxRelatedItems)
+            << "lists " << rec.related.size() << " related questions";
         std::set<int> seen;
         for (int other : rec.related) {
             EXPECT_TRUE(seen.insert(other).second) << "lists question " << other << " twice";
@@ -286,11 +296,13 @@ TEST_P(ShippedDatabase, RelatedQuestionsAreMutualAndOnTheSameScale) {
                 continue;
             }
             const Record& partner = *it->second;
-            EXPECT_EQ(partner.scale, rec.scale) << "is on scale " << rec.scale << " but related " << partner.where()
-                                                << " is on scale " << partner.scale;
-            const bool listsBack =
-                std::find(partner.related.begin(), partner.related.end(), rec.number) != partner.related.end();
-            EXPECT_TRUE(listsBack) << "lists " << partner.where() << ", which does not list it back";
+            EXPECT_EQ(partner.scale, rec.scale)
+                << "is on scale " << rec.scale << " but related " << partner.where()
+                << " is on scale " << partner.scale;
+            const bool listsBack = std::find(partner.related.begin(), partner.related.end(),
+                                             rec.number) != partner.related.end();
+            EXPECT_TRUE(listsBack)
+                << "lists " << partner.where() << ", which does not list it back";
             if (listsBack && rec.number < other) {
                 ++mutualPairs;
             }
@@ -307,15 +319,18 @@ TEST_P(ShippedDatabase, TraitPhrasesAreShortLowerCaseAndUnique) {
         EXPECT_FALSE(p.empty()) << "has no trait phrase";
         EXPECT_LE(p.size(), kMaxPhraseLength) << "trait phrase '" << p << "' is too long";
         const bool allowed = std::all_of(p.begin(), p.end(), [](char c) {
-            return (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == ' ' || c == '-' || c == '\'';
+            return (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == ' ' || c == '-' ||
+                   c == '\'';
         });
-        EXPECT_TRUE(allowed) << "trait phrase '" << p << "' has a character other than a-z, 0-9, space, - or '";
+        EXPECT_TRUE(allowed) << "trait phrase '" << p
+                             << "' has a character other than a-z, 0-9, space, - or '";
         if (!p.empty()) {
             EXPECT_TRUE(p.front() != ' ' && p.back() != ' ' && p.find("  ") == std::string::npos)
                 << "trait phrase '" << p << "' has stray spaces";
         }
         const auto [it, inserted] = firstUse.emplace(p, rec.number);
-        EXPECT_TRUE(inserted) << "trait phrase '" << p << "' is already used by question " << it->second;
+        EXPECT_TRUE(inserted) << "trait phrase '" << p << "' is already used by question "
+                              << it->second;
     }
 }
 
@@ -324,8 +339,10 @@ TEST_P(ShippedDatabase, QuestionTextsArePrintableAsciiStatements) {
         SCOPED_TRACE(rec.where());
         const std::string& t = rec.text;
         ASSERT_FALSE(t.empty()) << "has no question text";
-        EXPECT_LE(t.size(), kMaxTextLength) << "question text is " << t.size() << " characters long";
-        const bool printable = std::all_of(t.begin(), t.end(), [](char c) { return c >= 0x20 && c <= 0x7E; });
+        EXPECT_LE(t.size(), kMaxTextLength)
+            << "question text is " << t.size() << " characters long";
+        const bool printable =
+            std::all_of(t.begin(), t.end(), [](char c) { return c >= 0x20 && c <= 0x7E; });
         EXPECT_TRUE(printable) << "question text has a TAB, control or non-ASCII character: " << t;
         EXPECT_EQ(t.back(), '.') << "question text does not end with a full stop: " << t;
         EXPECT_NE(t.front(), ' ') << "question text starts with a space: " << t;
@@ -368,7 +385,8 @@ int countWords(const std::string& text) {
     std::string token;
     int words = 0;
     while (in >> token) {
-        if (std::any_of(token.begin(), token.end(), [](unsigned char c) { return std::isalnum(c) != 0; })) {
+        if (std::any_of(token.begin(), token.end(),
+                        [](unsigned char c) { return std::isalnum(c) != 0; })) {
             ++words;
         }
     }
@@ -376,7 +394,7 @@ int countWords(const std::string& text) {
 }
 
 class HelpFile : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         auto bytes = readBytes(dataPath("orvtest.hlp"));
         ASSERT_TRUE(bytes.has_value()) << "orvtest.hlp is missing from " << ORV_DATA_DIR;
@@ -398,12 +416,26 @@ TEST_F(HelpFile, IsAsciiHtmlWithTheIntroductionTitle) {
 
 TEST_F(HelpFile, NamesEveryScaleOfBothTests) {
     const std::array<const char*, 20> scales = {
-        "Achievement Attitudes", "Emotional Temperament", "Energy Level", "Intellectual Factors",
-        "Material Attitudes", "Maturity", "Philosophical Attitudes", "Physical Attributes",
-        "Risk Attitudes", "Task Performance Attitudes",
-        "Aggressiveness", "Social Control Attitudes", "Dependability", "Egocentrism",
-        "Emotional Expression", "Fairness", "Leadership", "Physical Appearance",
-        "Regard for Rules", "Team Spirit",
+        "Achievement Attitudes",
+        "Emotional Temperament",
+        "Energy Level",
+        "Intellectual Factors",
+        "Material Attitudes",
+        "Maturity",
+        "Philosophical Attitudes",
+        "Physical Attributes",
+        "Risk Attitudes",
+        "Task Performance Attitudes",
+        "Aggressiveness",
+        "Social Control Attitudes",
+        "Dependability",
+        "Egocentrism",
+        "Emotional Expression",
+        "Fairness",
+        "Leadership",
+        "Physical Appearance",
+        "Regard for Rules",
+        "Team Spirit",
     };
     for (const char* name : scales) {
         EXPECT_TRUE(contains(html_, std::string("<h3>") + name + "</h3>"))
@@ -415,7 +447,8 @@ TEST_F(HelpFile, NamesEveryScaleOfBothTests) {
 
 TEST_F(HelpFile, ExplainsVerdictsAnswersAndLimits) {
     const std::array<const char*, 7> verdicts = {
-        "Positive", "Negative", "Sociable", "Dangerous", "Unknown", "Conflicting Responses", "No Responses",
+        "Positive",     "Negative", "Sociable", "Dangerous", "Unknown", "Conflicting Responses",
+        "No Responses",
     };
     for (const char* word : verdicts) {
         EXPECT_TRUE(contains(html_, std::string("<b>") + word + "</b>"))
@@ -434,9 +467,10 @@ TEST_F(HelpFile, VisibleTextHasBetween1200And2000Words) {
 }
 
 TEST(HelpFileWordCount, CountsOnlyTextOutsideTags) {
-    EXPECT_EQ(countWords(visibleText("<html><head><title>Not shown</title></head><body><p>One <b>two</b>"
-                                     "</p><ul><li>three - four</li></ul></body></html>")),
-              4);
+    EXPECT_EQ(
+        countWords(visibleText("<html><head><title>Not shown</title></head><body><p>One <b>two</b>"
+                               "</p><ul><li>three - four</li></ul></body></html>")),
+        4);
 }
 
 }  // namespace

@@ -16,7 +16,7 @@ using testing::FakeTestView;
 
 // A database written to a temporary file for one test.
 class DatabaseFile {
-public:
+  public:
     explicit DatabaseFile(const std::string& text) {
         path_ = std::filesystem::temp_directory_path() /
                 ("orv_steps_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
@@ -26,7 +26,7 @@ public:
     ~DatabaseFile() { std::filesystem::remove(path_); }
     std::string path() const { return path_.string(); }
 
-private:
+  private:
     std::filesystem::path path_;
 };
 
@@ -126,7 +126,8 @@ TEST(TestSteps, RelatedListsStopAtZeroAndSkipNumbersOutsideTheTable) {
 
 TEST(TestSteps, AHeaderTotalOfOneOrLessEndsAtTheFirstAnswer) {
     for (const char* total : {"1", "0", "-5"}) {
-        DatabaseFile db(std::string(total) + "\t.Copyright\r\n4\tx\t0\t1\t.A\r\n5\tx\t0\t1\t.B\r\n");
+        DatabaseFile db(std::string(total) +
+                        "\t.Copyright\r\n4\tx\t0\t1\t.A\r\n5\tx\t0\t1\t.B\r\n");
         Session s;
         ASSERT_EQ(s.Start(db.path()), StartOutcome::kReady) << total;
         EXPECT_EQ(s.Answer(1), ProcessOutcome::kTestFinished) << total;

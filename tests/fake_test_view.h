@@ -13,7 +13,7 @@ namespace orv::testing {
 
 // Records what the test steps show, in order.
 class FakeTestView : public TestView {
-public:
+  public:
     void ShowMessage(const std::string& text) override { messages.push_back(text); }
     void SetStatusLine(int index, const std::string& text) override { status.at(index) = text; }
     void SetQuestionText(const std::string& text) override { question = text; }

@@ -38,7 +38,7 @@ inline ToolResult RunOrvtool(const std::string& arguments) {
 
 // A folder of files for one test, removed afterwards.
 class TempFolder {
-public:
+  public:
     TempFolder() {
         path_ = std::filesystem::temp_directory_path() /
                 ("orv_tool_" + std::to_string(reinterpret_cast<std::uintptr_t>(this)) + "_" +
@@ -54,7 +54,7 @@ public:
     }
     std::string path() const { return path_.string(); }
 
-private:
+  private:
     std::filesystem::path path_;
 };
 

@@ -21,13 +21,15 @@ const QByteArray kSmallTest =
     "1\tpunctual\t0\t1\t.I am always on time.\r\n"
     "2\tcalm\t0\t2\t.I stay calm.\r\n";
 
-QString ProgramFolder() { return QCoreApplication::applicationDirPath(); }
+QString ProgramFolder() {
+    return QCoreApplication::applicationDirPath();
+}
 
 }  // namespace
 
 class MainWindowTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void looksAsDesigned();
     void opensCentred();
     void startWithoutAChoiceOnlyWarns();
@@ -96,7 +98,8 @@ void MainWindowTest::startTakesTheChosenTest_data() {
     QTest::addColumn<int>("option");
     QTest::addColumn<QString>("title");
     QTest::addColumn<QString>("database");
-    QTest::newRow("individual") << 0 << "Test of Individual Attributes" << "/orv0.dll";
+    QTest::newRow("individual") << 0 << "Test of Individual Attributes"
+                                << "/orv0.dll";
     QTest::newRow("interpersonal") << 1 << "Test of Interpersonal and Social Attributes"
                                    << "/orv1.dll";
 }
@@ -142,7 +145,8 @@ void MainWindowTest::startAgainWhileOpenOnlyBringsTheTestForward() {
     QCOMPARE(test.controls(), controls);
     QCOMPARE(test.record.qno, std::int16_t{2});
     QCOMPARE(test.record.ans[1], std::int16_t{2});
-    QCOMPARE(test.controls()->lblTestTitle->text(), QStringLiteral("Test of Individual Attributes"));
+    QCOMPARE(test.controls()->lblTestTitle->text(),
+             QStringLiteral("Test of Individual Attributes"));
     QCOMPARE(test.record.filename, ProgramFolder().toStdString() + "/orv0.dll");
     QVERIFY(log.boxes.empty());
 }

@@ -15,7 +15,7 @@ namespace orv::testing {
 // Replaces message boxes while it lives: records each box and answers it
 // (OK, or the next queued answer for a question box).
 class MessageLog {
-public:
+  public:
     struct Box {
         std::string text;
         int flags;
@@ -23,19 +23,19 @@ public:
     };
 
     MessageLog() {
-        app::SetMessageBoxHandler([this](const std::string& text, int flags,
-                                         const std::string& title) {
-            boxes.push_back({text, flags, title});
-            if (flags == app::kYesNoDefaultNo) {
-                if (answers.empty()) {
-                    return app::kResultNo;
+        app::SetMessageBoxHandler(
+            [this](const std::string& text, int flags, const std::string& title) {
+                boxes.push_back({text, flags, title});
+                if (flags == app::kYesNoDefaultNo) {
+                    if (answers.empty()) {
+                        return app::kResultNo;
+                    }
+                    const int answer = answers.front();
+                    answers.pop_front();
+                    return answer;
                 }
-                const int answer = answers.front();
-                answers.pop_front();
-                return answer;
-            }
-            return app::kResultOk;
-        });
+                return app::kResultOk;
+            });
     }
     ~MessageLog() { app::SetMessageBoxHandler({}); }
 
@@ -53,7 +53,7 @@ public:
 
 // Counts requests to end the program instead of ending it.
 class EndProgramCounter {
-public:
+  public:
     EndProgramCounter() {
         app::SetEndProgramHandler([this] { ++count; });
     }
@@ -64,7 +64,7 @@ public:
 // A file in the program folder (the test executable's folder), removed at
 // the end of the test.
 class ProgramFolderFile {
-public:
+  public:
     ProgramFolderFile(const QString& name, const QByteArray& bytes)
         : path_(QDir(QCoreApplication::applicationDirPath()).filePath(name)) {
         QFile file(path_);
@@ -75,7 +75,7 @@ public:
     ~ProgramFolderFile() { QFile::remove(path_); }
     const QString& path() const { return path_; }
 
-private:
+  private:
     QString path_;
 };
 

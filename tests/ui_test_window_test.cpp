@@ -46,7 +46,7 @@ struct Started {
 
 class TestWindowTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void looksAsDesigned();
     void takesATestToItsEnd();
     void processWithoutAChoiceWarns();

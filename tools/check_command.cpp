@@ -1,6 +1,6 @@
 #include <array>
-#include <memory>
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "testing/core/line_reader.h"
@@ -70,8 +70,8 @@ int RunCheck(const std::vector<std::string>& args, std::ostream& out, std::ostre
             return false;
         }
         // An end-of-file message points at the line after the last.
-        const bool at_end = view.message == orv::db_message::kE02B ||
-                            view.message == orv::db_message::kE03B;
+        const bool at_end =
+            view.message == orv::db_message::kE02B || view.message == orv::db_message::kE03B;
         out << file << ':' << database.LinesRead() + (at_end ? 1 : 0) << ": " << view.message
             << '\n';
         return true;
@@ -95,18 +95,17 @@ int RunCheck(const std::vector<std::string>& args, std::ostream& out, std::ostre
         WarnAboutRecord(*record, database.LinesRead(), previous_qno, warnings);
         const int scale = record->qscale[record->qno];
         if (++per_scale[scale] == kListedPerScale + 1) {
-            warnings.push_back({database.LinesRead(), "more than " +
-                                                          std::to_string(kListedPerScale) +
-                                                          " questions on scale " +
-                                                          std::to_string(scale)});
+            warnings.push_back(
+                {database.LinesRead(), "more than " + std::to_string(kListedPerScale) +
+                                           " questions on scale " + std::to_string(scale)});
         }
         previous_qno = record->qno;
     } while (record->qno < record->totalq);
 
     if (questions != record->totalq) {
-        warnings.insert(warnings.begin(),
-                        {1, "header total " + std::to_string(record->totalq) + " differs from the " +
-                                std::to_string(questions) + " questions read"});
+        warnings.insert(warnings.begin(), {1, "header total " + std::to_string(record->totalq) +
+                                                  " differs from the " + std::to_string(questions) +
+                                                  " questions read"});
     }
     for (const Warning& warning : warnings) {
         out << file << ':' << warning.line << ": warning: " << warning.text << '\n';

@@ -8,7 +8,7 @@ namespace orvtool {
 
 // A test view without a screen: keeps the last message the reader showed.
 class RecordingView : public orv::TestView {
-public:
+  public:
     void ShowMessage(const std::string& text) override { message = text; }
     void SetStatusLine(int, const std::string&) override {}
     void SetQuestionText(const std::string&) override {}

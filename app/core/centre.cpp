@@ -11,7 +11,8 @@ WindowPosition CentredPosition(int screen_width_px, int screen_height_px, int ou
                       static_cast<float>(outer_height_px) * twips / 2.0f;
     const float left = static_cast<float>(screen_width_px) * twips / 2.0f -
                        static_cast<float>(outer_width_px) * twips / 2.0f;
-    return {static_cast<int>(std::lround(left / twips)), static_cast<int>(std::lround(top / twips))};
+    return {static_cast<int>(std::lround(left / twips)),
+            static_cast<int>(std::lround(top / twips))};
 }
 
 }  // namespace orv

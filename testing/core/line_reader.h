@@ -11,7 +11,7 @@ namespace orv {
 // at CR LF or at a lone CR; a lone LF stays part of the line. A line longer
 // than kMaxLineLength is skipped without being held in memory.
 class LineReader {
-public:
+  public:
     static constexpr std::size_t kMaxLineLength = 32765;
 
     enum class Status { kOk, kTooLong };
@@ -34,7 +34,7 @@ public:
     // Number of lines consumed so far; the line just read has this number.
     int LinesRead() const { return lines_read_; }
 
-private:
+  private:
     std::unique_ptr<std::istream> in_;
     int lines_read_ = 0;
 };

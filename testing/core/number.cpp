@@ -12,7 +12,9 @@ void SkipBlanks(std::string_view text, std::size_t& pos) {
     }
 }
 
-bool IsSign(char c) { return c == '-' || c == '+'; }
+bool IsSign(char c) {
+    return c == '-' || c == '+';
+}
 
 }  // namespace
 

@@ -138,8 +138,8 @@ void NextRec(LineReader& database, TestRecord& record, TestView& view) {
         Fail(record, view, db_message::kE03);
         return;
     }
-    record.qscale[qno] = static_cast<std::int16_t>(record.scaleval < 0 ? -record.scaleval
-                                                                      : record.scaleval);
+    record.qscale[qno] =
+        static_cast<std::int16_t>(record.scaleval < 0 ? -record.scaleval : record.scaleval);
     record.qdir[qno] = line[tab - 1] == '-' ? -1 : 1;
 
     if (!ReadRelated(record, qno)) {
@@ -148,8 +148,8 @@ void NextRec(LineReader& database, TestRecord& record, TestView& view) {
     }
 
     record.seen[qno] = true;
-    view.SetStatusLine(1, "Questions remaining " +
-                              std::to_string(static_cast<int>(record.totalq) - record.qno));
+    view.SetStatusLine(
+        1, "Questions remaining " + std::to_string(static_cast<int>(record.totalq) - record.qno));
     view.SetStatusLine(2, "Question No. " + std::to_string(record.qno));
     view.SetQuestionText(record.qtext);
 }

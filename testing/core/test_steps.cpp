@@ -1,6 +1,5 @@
 #include "testing/core/test_steps.h"
 
-
 #include "testing/core/record_reader.h"
 
 namespace orv {

@@ -6,7 +6,7 @@ namespace orv {
 
 // What the test window shows. The core decides; the window displays.
 class TestView {
-public:
+  public:
     virtual ~TestView() = default;
 
     // A message box with the OK button only, titled with the application title.
