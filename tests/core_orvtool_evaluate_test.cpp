@@ -151,18 +151,18 @@ TEST_F(OrvtoolEvaluate, DatabaseFailuresNameFileLineAndMessage) {
                           "2\tcalm\t0\t4-\tI lose my temper easily."}));
     ToolRun run = Evaluate({db, Path("mine.0")});
     EXPECT_EQ(run.exit_code, 1);
-    EXPECT_EQ(run.err, db + ":3: E02: Invalid Database Contents\n");
-    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.out, db + ":3: E02: Invalid Database Contents\n");
+    EXPECT_EQ(run.err, "");
 
     // Fewer records than the header's total: the end of the file is reported.
     WriteBytes(db, Lines({"4\t.Copyright notice", "1\tpunctual\t0\t2\t.I am always on time."}));
     run = Evaluate({db, Path("mine.0")});
     EXPECT_EQ(run.exit_code, 1);
-    EXPECT_EQ(run.err, db + ":3: E03B: Invalid Database Contents.\n");
+    EXPECT_EQ(run.out, db + ":3: E03B: Invalid Database Contents.\n");
 
     run = Evaluate({Path("missing.dll"), Path("mine.0")});
     EXPECT_EQ(run.exit_code, 1);
-    EXPECT_EQ(run.err, Path("missing.dll") + ": File not found.\n");
+    EXPECT_EQ(run.out, Path("missing.dll") + ": File not found.\n");
 }
 
 TEST_F(OrvtoolEvaluate, SavedFilesThatDoNotLoadAreReported) {
@@ -171,8 +171,8 @@ TEST_F(OrvtoolEvaluate, SavedFilesThatDoNotLoadAreReported) {
     for (const std::string name : {"short.0", "wrong.0", "absent.0"}) {
         const ToolRun run = Evaluate({Path("orv0.dll"), Path(name)});
         EXPECT_EQ(run.exit_code, 1) << name;
-        EXPECT_EQ(run.err, Path(name) + ": File could not be opened.\n");
-        EXPECT_EQ(run.out, "");
+        EXPECT_EQ(run.out, Path(name) + ": File could not be opened.\n");
+        EXPECT_EQ(run.err, "");
     }
 }
 

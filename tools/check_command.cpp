@@ -3,11 +3,9 @@
 #include <memory>
 #include <string>
 
-#include "testing/core/line_reader.h"
-#include "testing/core/record_reader.h"
 #include "testing/core/test_record.h"
 #include "tools/commands.h"
-#include "tools/recording_view.h"
+#include "tools/database_pass.h"
 
 namespace orvtool {
 
@@ -57,50 +55,24 @@ int RunCheck(const std::vector<std::string>& args, std::ostream& out, std::ostre
         return 2;
     }
     const std::string& file = args.front();
-    orv::LineReader database;
-    if (!database.Open(file)) {
-        out << file << ": File not found.\n";
-        return 1;
-    }
-
     auto record = std::make_unique<orv::TestRecord>();
-    RecordingView view;
-    auto failed = [&] {
-        if (record->state == orv::kInProgress) {
-            return false;
-        }
-        // An end-of-file message points at the line after the last.
-        const bool at_end =
-            view.message == orv::db_message::kE02B || view.message == orv::db_message::kE03B;
-        out << file << ':' << database.LinesRead() + (at_end ? 1 : 0) << ": " << view.message
-            << '\n';
-        return true;
-    };
-
-    orv::FirstRec(database, *record, view);
-    if (failed()) {
-        return 1;
-    }
-
     std::vector<Warning> warnings;
     std::array<int, orv::kScales + 1> per_scale{};
     int questions = 0;
     std::int16_t previous_qno = 0;
-    do {
-        orv::NextRec(database, *record, view);
-        if (failed()) {
-            return 1;
-        }
+    const bool read = ReadDatabaseAsTest(file, *record, out, [&](int line) {
         ++questions;
-        WarnAboutRecord(*record, database.LinesRead(), previous_qno, warnings);
+        WarnAboutRecord(*record, line, previous_qno, warnings);
         const int scale = record->qscale[record->qno];
         if (++per_scale[scale] == kListedPerScale + 1) {
-            warnings.push_back(
-                {database.LinesRead(), "more than " + std::to_string(kListedPerScale) +
-                                           " questions on scale " + std::to_string(scale)});
+            warnings.push_back({line, "more than " + std::to_string(kListedPerScale) +
+                                          " questions on scale " + std::to_string(scale)});
         }
         previous_qno = record->qno;
-    } while (record->qno < record->totalq);
+    });
+    if (!read) {
+        return 1;
+    }
 
     if (questions != record->totalq) {
         warnings.insert(warnings.begin(), {1, "header total " + std::to_string(record->totalq) +

@@ -4,11 +4,9 @@
 
 #include "evaluation/core/evaluation_text.h"
 #include "persistence/core/saved_responses.h"
-#include "testing/core/line_reader.h"
-#include "testing/core/record_reader.h"
 #include "testing/core/test_record.h"
 #include "tools/commands.h"
-#include "tools/recording_view.h"
+#include "tools/database_pass.h"
 
 namespace orvtool {
 
@@ -79,39 +77,6 @@ std::optional<EvaluateArgs> ParseArgs(const std::vector<std::string>& args) {
     return parsed;
 }
 
-// Reads the database as a test does: the header, then records up to its
-// total. Prints the reader's message where it failed.
-bool ReadDatabase(const std::string& file, orv::TestRecord& record, std::ostream& err) {
-    orv::LineReader database;
-    if (!database.Open(file)) {
-        err << file << ": File not found.\n";
-        return false;
-    }
-    RecordingView view;
-    auto failed = [&] {
-        if (record.state == orv::kInProgress) {
-            return false;
-        }
-        // An end-of-file message points at the line after the last.
-        const bool at_end =
-            view.message == orv::db_message::kE02B || view.message == orv::db_message::kE03B;
-        err << file << ':' << database.LinesRead() + (at_end ? 1 : 0) << ": " << view.message
-            << '\n';
-        return true;
-    };
-    orv::FirstRec(database, record, view);
-    if (failed()) {
-        return false;
-    }
-    do {
-        orv::NextRec(database, record, view);
-        if (failed()) {
-            return false;
-        }
-    } while (record.qno < record.totalq);
-    return true;
-}
-
 }  // namespace
 
 int RunEvaluate(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
@@ -121,12 +86,13 @@ int RunEvaluate(const std::vector<std::string>& args, std::ostream& out, std::os
         return 2;
     }
     auto record = std::make_unique<orv::TestRecord>();
-    if (!ReadDatabase(parsed->database, *record, err)) {
+    // Failures are reported on standard output, as orvtool check does.
+    if (!ReadDatabaseAsTest(parsed->database, *record, out)) {
         return 1;
     }
     const std::optional<orv::SavedResponses> saved = orv::ReadSavedResponses(parsed->saved);
     if (!saved) {
-        err << parsed->saved << ": File could not be opened.\n";
+        out << parsed->saved << ": File could not be opened.\n";
         return 1;
     }
     record->ans = saved->ans;
