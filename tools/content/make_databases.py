@@ -10,6 +10,36 @@ HEADERS = {
  1: "150\t.Copyright (c) 2026 Orvane Software. Test of Interpersonal and Social Attributes.",
 }
 PHRASE_RE = re.compile(r"^[a-z0-9' -]+$")
+# Words that may recur among the phrases of one evaluation sentence.
+LINKING_WORDS = set("a an the of to and with in at on for about by your you yourself "
+                    "from than when if what as are is".split())
+
+
+def content_words(phrase):
+    words = (w.strip("'") for w in re.split(r"[ -]", phrase))
+    return [w for w in words if w and w not in LINKING_WORDS]
+
+
+def same_word(a, b):
+    """Whether two words are one word in different forms (rule/rules, law/lawful)."""
+    a, b = sorted((a.removesuffix("'s"), b.removesuffix("'s")), key=len)
+    common = 0
+    while common < len(a) and a[common] == b[common]:
+        common += 1
+    return len(a) >= 3 and common >= min(5, len(a))
+
+
+def check_repeated_words(scale, items):
+    """The phrases of one scale share one sentence of the evaluation, except the
+    two of a contradicting pair, which cancel each other; no content word may
+    come back in that sentence."""
+    for i, x in enumerate(items):
+        for y in items[i + 1:]:
+            if x[3] and x[3] == y[3]:
+                continue
+            repeated = [(u, v) for u in content_words(x[1]) for v in content_words(y[1])
+                        if same_word(u, v)]
+            assert not repeated, (scale, x[1], y[1], repeated)
 
 def build(testno, scales, seed):
     rng = random.Random(seed)
@@ -29,6 +59,7 @@ def build(testno, scales, seed):
                 keys.setdefault(key, []).append(rev)
         for k, revs in keys.items():
             assert len(revs) == 2, (s, k)
+        check_repeated_words(s, items)
     order = {s: rng.sample(items, len(items)) for s, items in scales.items()}
     seq = []
     last = None
