@@ -86,11 +86,13 @@ void MoveToCentre(QWidget* window, QSize outer) {
     window->move(area.left() + position.left, area.top() + position.top);
 }
 
-// A window centred before it was first shown had to guess its frame. Once it
-// is painted the frame is known; if the guess was wrong, centre it again.
+// A window centred before it was first shown had to guess its frame, and a
+// window whose native window already exists is placed by its client area
+// until the window manager has framed it. Once it is painted the frame is
+// known: centre it again by its real outer size.
 class RecentreWhenFramed : public QObject {
-  public:
-    RecentreWhenFramed(QWidget* window, QMargins assumed) : QObject(window), assumed_(assumed) {
+public:
+    explicit RecentreWhenFramed(QWidget* window) : QObject(window) {
         window->installEventFilter(this);
     }
 
@@ -98,20 +100,14 @@ class RecentreWhenFramed : public QObject {
         if (event->type() == QEvent::Paint) {
             auto* window = static_cast<QWidget*>(watched);
             window->removeEventFilter(this);
-            const QMargins frame = FrameMargins(window);
-            if (frame != assumed_) {
-                KnownFrameMargins() = frame;
-                QMetaObject::invokeMethod(
-                    window, [window] { MoveToCentre(window, window->frameGeometry().size()); },
-                    Qt::QueuedConnection);
-            }
+            KnownFrameMargins() = FrameMargins(window);
+            QMetaObject::invokeMethod(
+                window, [window] { MoveToCentre(window, window->frameGeometry().size()); },
+                Qt::QueuedConnection);
             deleteLater();
         }
         return false;
     }
-
-  private:
-    QMargins assumed_;
 };
 
 }  // namespace
@@ -122,9 +118,8 @@ void CentreOnScreen(QWidget* window) {
         MoveToCentre(window, window->frameGeometry().size());
         return;
     }
-    const QMargins assumed = KnownFrameMargins();
-    MoveToCentre(window, window->size().grownBy(assumed));
-    new RecentreWhenFramed(window, assumed);
+    MoveToCentre(window, window->size().grownBy(KnownFrameMargins()));
+    new RecentreWhenFramed(window);
 }
 
 QIcon ProgramIcon() {
