@@ -221,6 +221,9 @@ class EvaluationWindowTest : public QObject {
         frmEval* first = main_->TestWindow().EvaluationWindow();
         QVERIFY(first != nullptr);
         QVERIFY(SettlesCentred(*first));
+        // A user moves a window once it is on screen and painted.
+        QVERIFY(QTest::qWaitForWindowExposed(first));
+        QTest::qWait(50);
         first->move(first->pos() + QPoint(37, 23));
         const QPoint moved = first->pos();
 
