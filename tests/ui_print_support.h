@@ -14,19 +14,10 @@
 #include "testing/core/line_reader.h"
 #include "testing/core/record_reader.h"
 #include "testing/core/test_view.h"
+#include "fake_test_view.h"
 
 namespace orv::testing {
 
-class NoView : public TestView {
-  public:
-    void ShowMessage(const std::string& text) override { message = text; }
-    void SetStatusLine(int, const std::string&) override {}
-    void SetQuestionText(const std::string&) override {}
-    void ClearOptions() override {}
-    void SetLoadEnabled(bool) override {}
-    void SetSaveEnabled(bool) override {}
-    std::string message;
-};
 
 // The evaluation of the shipped first test answered "I strongly agree"
 // throughout: two pages, lines up to about 100 characters. Empty when the
@@ -34,7 +25,7 @@ class NoView : public TestView {
 inline std::string StronglyAgreedEvaluation(const std::string& database_path) {
     LineReader database;
     auto record = std::make_unique<TestRecord>();
-    NoView view;
+    FakeTestView view;
     if (!database.Open(database_path)) {
         return {};
     }
