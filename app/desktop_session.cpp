@@ -1,16 +1,20 @@
 #include "app/desktop_session.h"
 
 #include <netdb.h>
+#include <poll.h>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdlib>
 #include <cstring>
 
 namespace orv::app {
 
 namespace {
+
+constexpr int kConnectTimeoutMs = 3000;
 
 std::string Environment(const char* name) {
     const char* value = std::getenv(name);
@@ -39,11 +43,21 @@ bool ConnectsTcp(const std::string& host, int port) {
     }
     bool ok = false;
     for (addrinfo* a = found; a != nullptr && !ok; a = a->ai_next) {
-        const int fd = ::socket(a->ai_family, a->ai_socktype, a->ai_protocol);
-        if (fd >= 0) {
-            ok = ::connect(fd, a->ai_addr, a->ai_addrlen) == 0;
-            ::close(fd);
+        const int fd = ::socket(a->ai_family, a->ai_socktype | SOCK_NONBLOCK, a->ai_protocol);
+        if (fd < 0) {
+            continue;
         }
+        // A display far away must not hold the start for minutes.
+        if (::connect(fd, a->ai_addr, a->ai_addrlen) == 0) {
+            ok = true;
+        } else if (errno == EINPROGRESS) {
+            pollfd waiting{fd, POLLOUT, 0};
+            int error = 0;
+            socklen_t length = sizeof(error);
+            ok = ::poll(&waiting, 1, kConnectTimeoutMs) == 1 &&
+                 ::getsockopt(fd, SOL_SOCKET, SO_ERROR, &error, &length) == 0 && error == 0;
+        }
+        ::close(fd);
     }
     ::freeaddrinfo(found);
     return ok;
@@ -81,6 +95,14 @@ std::string MissingDesktopSession() {
         return "Orvane Personality Test cannot reach the display " + display + ".";
     }
     return "";
+}
+
+std::string PreferredPlatform() {
+    if (!Environment("QT_QPA_PLATFORM").empty()) {
+        return "";
+    }
+    const std::string display = Environment("DISPLAY");
+    return !display.empty() && XServerReachable(display) ? "xcb" : "";
 }
 
 }  // namespace orv::app

@@ -13,6 +13,10 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "%s\n", missing.c_str());
         return 1;
     }
+    const std::string platform = orv::app::PreferredPlatform();
+    if (!platform.empty()) {
+        qputenv("QT_QPA_PLATFORM", QByteArray::fromStdString(platform));
+    }
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Orvane Personality Test"));
     QApplication::setQuitOnLastWindowClosed(false);

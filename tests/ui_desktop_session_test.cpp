@@ -8,6 +8,7 @@
 #include "app/desktop_session.h"
 
 using orv::app::MissingDesktopSession;
+using orv::app::PreferredPlatform;
 
 // The check runs before any toolkit object exists, so it needs none here.
 class DesktopSessionTest : public QObject {
@@ -38,7 +39,7 @@ class DesktopSessionTest : public QObject {
         address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
         address.sin_port = 0;
         QCOMPARE(::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof(address)), 0);
-        QCOMPARE(::listen(fd, 1), 0);
+        QCOMPARE(::listen(fd, 16), 0);
         socklen_t length = sizeof(address);
         ::getsockname(fd, reinterpret_cast<sockaddr*>(&address), &length);
         const int port = ntohs(address.sin_port);
@@ -49,12 +50,18 @@ class DesktopSessionTest : public QObject {
         const std::string display = "127.0.0.1:" + std::to_string(port - 6000);
         setenv("DISPLAY", display.c_str(), 1);
         QCOMPARE(MissingDesktopSession(), std::string());
+        QCOMPARE(PreferredPlatform(), std::string("xcb"));
+        setenv("WAYLAND_DISPLAY", "wayland-0", 1);
+        QCOMPARE(PreferredPlatform(), std::string("xcb"));
+        setenv("QT_QPA_PLATFORM", "wayland", 1);
+        QCOMPARE(PreferredPlatform(), std::string());
         ::close(fd);
     }
     void anExplicitPlatformOrWaylandIsTrusted() {
         setenv("DISPLAY", ":4242", 1);
         setenv("WAYLAND_DISPLAY", "wayland-0", 1);
         QCOMPARE(MissingDesktopSession(), std::string());
+        QCOMPARE(PreferredPlatform(), std::string());  // no X server answers
         unsetenv("WAYLAND_DISPLAY");
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
         QCOMPARE(MissingDesktopSession(), std::string());
