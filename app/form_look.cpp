@@ -91,7 +91,7 @@ void MoveToCentre(QWidget* window, QSize outer) {
 // until the window manager has framed it. Once it is painted the frame is
 // known: centre it again by its real outer size.
 class RecentreWhenFramed : public QObject {
-public:
+  public:
     explicit RecentreWhenFramed(QWidget* window) : QObject(window) {
         window->installEventFilter(this);
     }
@@ -131,8 +131,16 @@ QIcon ProgramIcon() {
     return icon;
 }
 
+QString FromFilePath(const std::string& path) {
+    return QFile::decodeName(QByteArray::fromStdString(path));
+}
+
+std::string ToFilePath(const QString& path) {
+    return QFile::encodeName(path).toStdString();
+}
+
 std::string ProgramFolder() {
-    return QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString();
+    return ToFilePath(QCoreApplication::applicationDirPath());
 }
 
 }  // namespace orv::app

@@ -43,6 +43,10 @@ inline std::string ToFileText(const QString& text) {
     return text.toLatin1().toStdString();
 }
 
+// Paths are bytes in the file system's encoding, not Latin-1 text.
+QString FromFilePath(const std::string& path);
+std::string ToFilePath(const QString& path);
+
 // The folder that holds the program's executable, without a trailing separator.
 std::string ProgramFolder();
 

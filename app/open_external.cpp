@@ -25,12 +25,11 @@ std::function<void(const LaunchRequest&)>& Launcher() {
 }
 
 void OpenAddressOrHelp(const std::string& target) {
-    const QString text = FromFileText(target);
-    if (text.endsWith(QStringLiteral(".hlp"), Qt::CaseInsensitive)) {
-        ShowHelpViewer(text);
+    if (FromFileText(target).endsWith(QStringLiteral(".hlp"), Qt::CaseInsensitive)) {
+        ShowHelpViewer(FromFilePath(target));
         return;
     }
-    QDesktopServices::openUrl(QUrl::fromUserInput(text));
+    QDesktopServices::openUrl(QUrl::fromUserInput(FromFileText(target)));
 }
 
 }  // namespace
@@ -76,7 +75,7 @@ void Launch(const LaunchRequest& request) {
     const std::string program = line.substr(0, space);
     const std::string argument = space == std::string::npos ? "" : line.substr(space + 1);
     if (program == "winhelp") {
-        ShowHelpViewer(FromFileText(argument));
+        ShowHelpViewer(FromFilePath(argument));
     } else if (program == "start") {
         QDesktopServices::openUrl(QUrl::fromUserInput(FromFileText(argument)));
     }

@@ -35,7 +35,7 @@ QLabel* Picture(const char* file_name, int left, int top, int width, int height,
     auto* picture = new QLabel(window);
     app::Place(picture, left, top, width, height);
     const std::string path = orv::ProgramPath(app::ProgramFolder(), file_name);
-    const QPixmap pixmap(QFile::decodeName(QByteArray::fromStdString(path)));
+    const QPixmap pixmap(app::FromFilePath(path));
     if (!pixmap.isNull()) {
         picture->setPixmap(pixmap);
         picture->resize(pixmap.size());

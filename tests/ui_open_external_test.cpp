@@ -164,12 +164,14 @@ void OpenExternalTest::webAddressNeedsAClickOnTheLabel() {
 // file in the program's own help viewer.
 void OpenExternalTest::winhelpLineOpensTheProgramsHelpViewer() {
     QTemporaryDir temporary;
-    const QString folder = temporary.filePath(QStringLiteral("Program Files Orvane"));
+    // A folder name with spaces and a letter beyond ASCII, as the file
+    // system spells it.
+    const QString folder = temporary.filePath(QString::fromUtf8("Program Files Orvane caf\u00e9"));
     QVERIFY(QDir().mkpath(folder));
     const QString help = folder + QStringLiteral("/orvtest.hlp");
     QVERIFY(QFile::copy(QStringLiteral(ORV_DATA_DIR "/orvtest.hlp"), help));
 
-    orv::app::OpenExternal(orv::app::ToFileText(help), "winhelp ", nullptr);
+    orv::app::OpenExternal(orv::app::ToFilePath(help), "winhelp ", nullptr);
     orv::app::HelpViewer* viewer = OpenHelpViewer();
     QVERIFY(viewer != nullptr);
     QCOMPARE(viewer->windowTitle(), QStringLiteral("Introduction to Personality Analysis"));
@@ -186,7 +188,7 @@ void OpenExternalTest::missingHelpFileIsToldByTheViewerNotTheMainWindow() {
     });
     QTemporaryDir temporary;
     frmTestMain main_window;
-    orv::app::OpenExternal(orv::app::ToFileText(temporary.filePath(QStringLiteral("orvtest.hlp"))),
+    orv::app::OpenExternal(orv::app::ToFilePath(temporary.filePath(QStringLiteral("orvtest.hlp"))),
                            "winhelp ", &main_window);
     orv::app::SetMessageBoxHandler({});
     QVERIFY(boxes.empty());
