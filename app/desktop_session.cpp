@@ -6,7 +6,9 @@
 #include <sys/un.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <cstddef>
 #include <cstdlib>
 #include <cstring>
 
@@ -21,15 +23,22 @@ std::string Environment(const char* name) {
     return value == nullptr ? std::string() : std::string(value);
 }
 
-bool ConnectsUnix(const std::string& path) {
+// Connects to a local socket; an `abstract` name lives in the abstract
+// namespace (no file), where X servers listen first.
+bool ConnectsUnix(const std::string& path, bool abstract) {
     const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
     if (fd < 0) {
         return false;
     }
     sockaddr_un address{};
     address.sun_family = AF_UNIX;
-    std::strncpy(address.sun_path, path.c_str(), sizeof(address.sun_path) - 1);
-    const bool ok = ::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof(address)) == 0;
+    const std::size_t offset = abstract ? 1 : 0;
+    const std::size_t length = std::min(path.size(), sizeof(address.sun_path) - 1 - offset);
+    std::memcpy(address.sun_path + offset, path.data(), length);
+    const socklen_t size =
+        abstract ? static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + 1 + length)
+                 : static_cast<socklen_t>(sizeof(address));
+    const bool ok = ::connect(fd, reinterpret_cast<sockaddr*>(&address), size) == 0;
     ::close(fd);
     return ok;
 }
@@ -72,7 +81,8 @@ bool XServerReachable(const std::string& display) {
     const std::string host = display.substr(0, colon);
     const int number = std::atoi(display.c_str() + colon + 1);
     if (host.empty() || host == "unix") {
-        return ConnectsUnix("/tmp/.X11-unix/X" + std::to_string(number));
+        const std::string socket = "/tmp/.X11-unix/X" + std::to_string(number);
+        return ConnectsUnix(socket, true) || ConnectsUnix(socket, false);
     }
     if (host.find('/') != std::string::npos) {
         return true;  // a launchd-style socket path

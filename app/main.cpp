@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "app/desktop_session.h"
 #include "shell/frmTestMain.h"
@@ -13,11 +14,18 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "%s\n", missing.c_str());
         return 1;
     }
-    const std::string platform = orv::app::PreferredPlatform();
+    // The platform goes on the command line, not into the environment, so
+    // that the programs started from here (the browser) choose their own.
+    std::string platform = orv::app::PreferredPlatform();
+    std::string platform_flag = "-platform";
+    std::vector<char*> arguments(argv, argv + argc);
     if (!platform.empty()) {
-        qputenv("QT_QPA_PLATFORM", QByteArray::fromStdString(platform));
+        arguments.push_back(platform_flag.data());
+        arguments.push_back(platform.data());
     }
-    QApplication application(argc, argv);
+    int count = static_cast<int>(arguments.size());
+    arguments.push_back(nullptr);
+    QApplication application(count, arguments.data());
     QApplication::setApplicationName(QStringLiteral("Orvane Personality Test"));
     QApplication::setQuitOnLastWindowClosed(false);
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -59,9 +60,11 @@ TEST(LineReader, SkipsALineLongerThanTheLimitAndGoesOn) {
     EXPECT_EQ(line, "next");
 }
 
-TEST(LineReader, OpenFailsForAMissingFile) {
+TEST(LineReader, OpensOnlyFiles) {
     LineReader reader;
     EXPECT_FALSE(reader.Open("/nonexistent/folder/orv0.dll"));
+    EXPECT_FALSE(reader.IsOpen());
+    EXPECT_FALSE(reader.Open(std::filesystem::temp_directory_path().string()));
     EXPECT_FALSE(reader.IsOpen());
 }
 

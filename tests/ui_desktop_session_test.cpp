@@ -1,9 +1,12 @@
 #include <netinet/in.h>
 #include <sys/socket.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 #include <QtTest>
+#include <cstddef>
 #include <cstdlib>
+#include <cstring>
 
 #include "app/desktop_session.h"
 
@@ -55,6 +58,23 @@ class DesktopSessionTest : public QObject {
         QCOMPARE(PreferredPlatform(), std::string("xcb"));
         setenv("QT_QPA_PLATFORM", "wayland", 1);
         QCOMPARE(PreferredPlatform(), std::string());
+        ::close(fd);
+    }
+    // X servers listen first on a socket of the abstract namespace, which
+    // has no file in /tmp/.X11-unix.
+    void aDisplayServedOnlyOnTheAbstractSocketPasses() {
+        const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        QVERIFY(fd >= 0);
+        const std::string name = "/tmp/.X11-unix/X4243";
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        std::memcpy(address.sun_path + 1, name.data(), name.size());
+        const auto size = static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + 1 + name.size());
+        QCOMPARE(::bind(fd, reinterpret_cast<sockaddr*>(&address), size), 0);
+        QCOMPARE(::listen(fd, 16), 0);
+        setenv("DISPLAY", ":4243.0", 1);
+        QCOMPARE(MissingDesktopSession(), std::string());
+        QCOMPARE(PreferredPlatform(), std::string("xcb"));
         ::close(fd);
     }
     void anExplicitPlatformOrWaylandIsTrusted() {

@@ -1,6 +1,8 @@
 #include "testing/core/line_reader.h"
 
+#include <filesystem>
 #include <fstream>
+#include <system_error>
 
 namespace orv {
 
@@ -8,6 +10,11 @@ LineReader::LineReader(std::unique_ptr<std::istream> in) : in_(std::move(in)) {}
 
 bool LineReader::Open(const std::string& path) {
     Close();
+    // A folder opens as an empty stream; only a file is a file.
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error)) {
+        return false;
+    }
     auto file = std::make_unique<std::ifstream>(path, std::ios::binary);
     if (!file->is_open()) {
         return false;
