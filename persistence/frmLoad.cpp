@@ -1,9 +1,11 @@
 #include "persistence/frmLoad.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 
 #include "app/form_look.h"
+#include "persistence/chooser_keys.h"
 #include "persistence/expose_watcher.h"
 #include "persistence/saved_file_list.h"
 
@@ -60,6 +62,14 @@ void frmLoad::cmdOK_Click() {
 void frmLoad::done(int result) {
     Form_Unload();
     QDialog::done(result);
+}
+
+void frmLoad::keyPressEvent(QKeyEvent* event) {
+    if (IsCancelKey(event)) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void frmLoad::Form_Unload() {

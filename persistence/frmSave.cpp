@@ -1,10 +1,12 @@
 #include "persistence/frmSave.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
 #include "app/form_look.h"
+#include "persistence/chooser_keys.h"
 #include "persistence/core/file_names.h"
 #include "persistence/expose_watcher.h"
 #include "persistence/saved_file_list.h"
@@ -62,6 +64,14 @@ void frmSave::cmdOK_Click() {
 void frmSave::done(int result) {
     Form_Unload();
     QDialog::done(result);
+}
+
+void frmSave::keyPressEvent(QKeyEvent* event) {
+    if (IsCancelKey(event)) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void frmSave::Form_Unload() {

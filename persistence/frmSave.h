@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <string>
 
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -32,6 +33,10 @@ class frmSave : public QDialog {
 
     // Every way of closing ends here.
     void done(int result) override;
+
+  protected:
+    // The window has no Cancel: Escape neither closes it nor chooses.
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     void Form_Load();

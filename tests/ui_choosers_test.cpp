@@ -107,6 +107,8 @@ class ChoosersTest : public QObject {
     void loadDoubleClickChoosesAndCloses();
     void loadChoiceSurvivesFocusTypingAndRepaints();
     void loadChoiceIsClearedWhenTheWindowIsShownAgain();
+    void loadEscapeNeitherClosesNorChooses();
+    void loadEnterOnOkHandsBackTheClickedEntry();
 
     void saveTypedNameIsCheckedOnEveryWayOfClosing_data();
     void saveTypedNameIsCheckedOnEveryWayOfClosing();
@@ -114,6 +116,8 @@ class ChoosersTest : public QObject {
     void saveClickCopiesTheEntryAndTypingGoesOn();
     void saveDoubleClickChoosesAndCloses();
     void saveNameIsClearedWhenTheWindowIsShownAgain();
+    void saveEscapeNeitherClosesNorChooses();
+    void saveEnterOnOkHandsBackTheClickedEntry();
 };
 
 void ChoosersTest::loadChooserLooksAsDesigned() {
@@ -264,10 +268,43 @@ void ChoosersTest::loadChoiceIsClearedWhenTheWindowIsShownAgain() {
     QCOMPARE(loadfn, std::string());
 }
 
+// Escape wherever the focus is: the window stays open and hands nothing
+// back; the close box afterwards still hands back the entry clicked before.
+void ChoosersTest::loadEscapeNeitherClosesNorChooses() {
+    Folder folder;
+    std::string loadfn = "before";
+    frmLoad chooser(loadfn);
+    ShowOn(chooser, folder, 0);
+    ClickEntry(chooser.File1, QStringLiteral("abc.0"));
+    for (QWidget* focus : QList<QWidget*>{chooser.cmdOK, chooser.File1, &chooser}) {
+        focus->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QCoreApplication::processEvents();
+        QVERIFY2(chooser.isVisible(), focus->metaObject()->className());
+        QCOMPARE(loadfn, std::string("before"));
+    }
+    QCOMPARE(chooser.selname, std::string("abc.0"));
+    CloseBox(&chooser);
+    QVERIFY(!chooser.isVisible());
+    QCOMPARE(loadfn, std::string("abc.0"));
+}
+
+void ChoosersTest::loadEnterOnOkHandsBackTheClickedEntry() {
+    Folder folder;
+    std::string loadfn;
+    frmLoad chooser(loadfn);
+    ShowOn(chooser, folder, 0);
+    ClickEntry(chooser.File1, QStringLiteral("zed.0"));
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(chooser.cmdOK));
+    QTest::keyClick(chooser.cmdOK, Qt::Key_Return);
+    QVERIFY(!chooser.isVisible());
+    QCOMPARE(loadfn, std::string("zed.0"));
+}
+
 void ChoosersTest::saveTypedNameIsCheckedOnEveryWayOfClosing_data() {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("handed_back");
-    QTest::addColumn<int>("closing");  // 0 OK, 1 close box, 2 Escape
+    QTest::addColumn<int>("closing");  // 0 OK, 1 close box, 2 Enter in the name
     const struct {
         const char* typed;
         const char* handed_back;
@@ -320,7 +357,7 @@ void ChoosersTest::saveTypedNameIsCheckedOnEveryWayOfClosing() {
             CloseBox(&chooser);
             break;
         default:
-            QTest::keyClick(chooser.txtFN, Qt::Key_Escape);
+            QTest::keyClick(chooser.txtFN, Qt::Key_Return);
             break;
     }
     QVERIFY(!chooser.isVisible());
@@ -380,6 +417,40 @@ void ChoosersTest::saveNameIsClearedWhenTheWindowIsShownAgain() {
     QCOMPARE(chooser.txtFN->text(), QString());
     QTest::mouseClick(chooser.cmdOK, Qt::LeftButton);
     QCOMPARE(loadfn, std::string());
+}
+
+// Picking abc.0 and pressing Escape must not replace abc.0: the window stays
+// open with the name, and only a real closing hands it back.
+void ChoosersTest::saveEscapeNeitherClosesNorChooses() {
+    Folder folder;
+    std::string loadfn = "before";
+    frmSave chooser(loadfn);
+    ShowOn(chooser, folder, 0);
+    ClickEntry(chooser.File1, QStringLiteral("abc.0"));
+    QCOMPARE(chooser.txtFN->text(), QStringLiteral("abc.0"));
+    for (QWidget* focus : QList<QWidget*>{chooser.cmdOK, chooser.txtFN, chooser.File1, &chooser}) {
+        focus->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QCoreApplication::processEvents();
+        QVERIFY2(chooser.isVisible(), focus->metaObject()->className());
+        QCOMPARE(loadfn, std::string("before"));
+    }
+    QCOMPARE(chooser.txtFN->text(), QStringLiteral("abc.0"));
+    CloseBox(&chooser);
+    QVERIFY(!chooser.isVisible());
+    QCOMPARE(loadfn, std::string("abc.0"));
+}
+
+void ChoosersTest::saveEnterOnOkHandsBackTheClickedEntry() {
+    Folder folder;
+    std::string loadfn;
+    frmSave chooser(loadfn);
+    ShowOn(chooser, folder, 0);
+    ClickEntry(chooser.File1, QStringLiteral("Mary.0"));
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(chooser.cmdOK));
+    QTest::keyClick(chooser.cmdOK, Qt::Key_Enter);
+    QVERIFY(!chooser.isVisible());
+    QCOMPARE(loadfn, std::string("Mary.0"));
 }
 
 QTEST_MAIN(ChoosersTest)
