@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "persistence/core/saved_number.h"
 #include "persistence/core/saved_responses.h"
 #include "persistence_support.h"
 
@@ -87,6 +88,36 @@ TEST(SavedResponsesFormat, RoundTripsThroughTheParser) {
     ExpectSame(*parsed, r);
 }
 
+// --- One value: a plain decimal integer and nothing else.
+
+TEST(SavedValue, ReadsPlainDecimalIntegersOfSixteenBits) {
+    EXPECT_EQ(ToSavedValue("0"), std::int16_t{0});
+    EXPECT_EQ(ToSavedValue("3"), std::int16_t{3});
+    EXPECT_EQ(ToSavedValue("-2"), std::int16_t{-2});
+    EXPECT_EQ(ToSavedValue("32767"), std::int16_t{32767});
+    EXPECT_EQ(ToSavedValue("-32768"), std::int16_t{-32768});
+}
+
+TEST(SavedValue, AcceptsLeadingZerosAndMinusZero) {
+    EXPECT_EQ(ToSavedValue("007"), std::int16_t{7});
+    EXPECT_EQ(ToSavedValue("-0"), std::int16_t{0});
+    EXPECT_EQ(ToSavedValue("-0032768"), std::int16_t{-32768});
+    EXPECT_EQ(ToSavedValue("000"), std::int16_t{0});
+}
+
+TEST(SavedValue, RefusesAnythingButAMinusAndDigits) {
+    for (const char* bad : {" 3", "3 ", "+3", "3-", "1.0", "", "-", "--3", "- 3", "\t3", "3\n",
+                            "0x3", "3e1", "1,000", "three"}) {
+        EXPECT_EQ(ToSavedValue(bad), std::nullopt) << "'" << bad << "'";
+    }
+}
+
+TEST(SavedValue, RefusesValuesOutsideSixteenBits) {
+    for (const char* big : {"32768", "-32769", "65536", "99999999999999999999", "-99999999999"}) {
+        EXPECT_EQ(ToSavedValue(big), std::nullopt) << big;
+    }
+}
+
 // --- Reading: a file either loads whole or not at all.
 
 TEST(SavedResponsesParse, ReadsTheWorkedExample) {
@@ -116,7 +147,10 @@ TEST(SavedResponsesParse, RefusesTooFewValues) {
 }
 
 TEST(SavedResponsesParse, RefusesLinesThatAreNotIntegers) {
-    for (const std::string bad : {"", "x", "1.5", "2a", "--1", "99999"}) {
+    // From " 1" on, a reader that allowed blanks and signs would read 1, a
+    // value every line may hold.
+    for (const std::string bad :
+         {"", "x", "1.5", "2a", "--1", "99999", " 1", "1 ", "+1", "1-", "1.0", "\t1", "1\n"}) {
         for (const int line : {0, 1, 250, 260}) {
             std::vector<std::string> lines = Lines();
             lines[line] = bad;

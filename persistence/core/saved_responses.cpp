@@ -10,8 +10,8 @@
 #include <sstream>
 #include <system_error>
 
+#include "persistence/core/saved_number.h"
 #include "testing/core/line_reader.h"
-#include "testing/core/number.h"
 
 namespace orv {
 
@@ -65,7 +65,7 @@ std::optional<SavedResponses> ParseSavedResponses(std::string_view bytes) {
         if (reader.AtEnd() || reader.ReadLine(line) != LineReader::Status::kOk) {
             return std::nullopt;
         }
-        const auto value = ToInt16(line);
+        const auto value = ToSavedValue(line);
         if (!value || *value < low || *value > high) {
             return std::nullopt;
         }

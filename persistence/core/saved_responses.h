@@ -30,8 +30,8 @@ inline constexpr std::int16_t kMaxSavedAnswer = 2;
 std::string FormatSavedResponses(const SavedResponses& responses);
 
 // Reads the bytes of a saved file. No value when the file holds fewer than
-// 261 values, a line that is not a decimal integer, or a value a test cannot
-// produce; values after the 261st are ignored.
+// 261 values, a line that is not a plain decimal integer (ToSavedValue), or a
+// value a test cannot produce; values after the 261st are ignored.
 std::optional<SavedResponses> ParseSavedResponses(std::string_view bytes);
 
 // Reads a saved file from disk; no value when it cannot be read or parsed.
