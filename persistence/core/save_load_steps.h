@@ -29,7 +29,7 @@ SavedResponses ResponsesOf(const TestRecord& record);
 enum class SaveOutcome {
     kNothingChosen,  // no usable name; cmdSave stays as it was
     kSaved,          // written; savedq is the question on screen
-    kNotSaved,       // the write failed; the old file and savedq are unchanged
+    kNotSaved,       // the write failed or may not last; savedq is unchanged
 };
 
 // Save, once the chooser has handed back `record.loadfn`: writes the progress

@@ -10,6 +10,7 @@
 #include <sstream>
 #include <system_error>
 
+#include "persistence/core/durable_file.h"
 #include "persistence/core/saved_number.h"
 #include "testing/core/line_reader.h"
 
@@ -39,9 +40,9 @@ std::FILE* CreateTemporary(const std::filesystem::path& folder, std::filesystem:
 
 bool WriteAndClose(std::FILE* file, const std::string& bytes) {
     const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-    const bool flushed = std::fflush(file) == 0;
+    const bool synced = written && SyncFile(file);
     const bool closed = std::fclose(file) == 0;
-    return written && flushed && closed;
+    return synced && closed;
 }
 
 }  // namespace
@@ -133,7 +134,8 @@ bool WriteSavedResponses(const std::string& path, const SavedResponses& response
     if (WriteAndClose(file, FormatSavedResponses(responses))) {
         fs::rename(temporary, target, error);
         if (!error) {
-            return true;
+            // Without this the replacement itself may be lost to a power cut.
+            return SyncFolder(folder);
         }
     }
     fs::remove(temporary, error);

@@ -39,8 +39,11 @@ std::optional<SavedResponses> ReadSavedResponses(const std::string& path);
 
 // Writes a saved file so that `path` ends up holding either the whole new
 // content or, when anything fails, exactly what it held before: the bytes go to
-// a hidden temporary file in the same folder, which then replaces `path`. No
-// temporary file is left behind. False on any failure.
+// a hidden temporary file in the same folder, which is synced to the storage
+// and then replaces `path`; the folder is synced after that, so even a power
+// cut leaves one whole file. No temporary file is left behind. False on any
+// failure; when only the last sync of the folder fails, `path` already holds
+// the new content but it may not last.
 bool WriteSavedResponses(const std::string& path, const SavedResponses& responses);
 
 }  // namespace orv
