@@ -1,9 +1,25 @@
-# Writes data/orv0.dll and data/orv1.dll from the questions in questions.py.
-import os, random, re, sys
+#!/usr/bin/env python3
+"""Writes the two test databases, orv0.dll and orv1.dll, from the questions in
+questions.py.
+
+    make_databases.py [FOLDER]
+
+The questions are checked first (15 per scale, phrases unique and plain, pairs
+complete, no word repeated within the sentence of one scale); then each test's
+questions are put in a fixed pseudo-random order, so that the same questions
+always give the same files byte for byte. FOLDER defaults to the data folder
+of the source tree.
+"""
+import argparse
+import os
+import random
+import re
+import sys
+
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from questions import TEST0, TEST1
 
-DATA = os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', '..', 'data')
+DATA = os.path.normpath(os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', '..', 'data'))
 
 HEADERS = {
  0: "150\t.Copyright (c) 2026 Orvane Software. Test of Individual Attributes.",
@@ -93,9 +109,29 @@ def build(testno, scales, seed):
         lines.append(f"{n}\t{phrase}\t{rel}\t{s}{'-' if rev else ''}\t.{text}")
     return lines, pairs
 
-for testno, scales, path in ((0, TEST0, os.path.join(DATA, 'orv0.dll')), (1, TEST1, os.path.join(DATA, 'orv1.dll'))):
-    lines, pairs = build(testno, scales, 20260 + testno)
-    data = ''.join(l + '\r\n' for l in lines).encode('ascii')
-    with open(path, 'wb') as f:
-        f.write(data)
-    print(path, len(lines) - 1, 'records', len(pairs), 'pairs:', ' '.join(f'{a}/{b}' for a, b in pairs))
+
+def main():
+    parser = argparse.ArgumentParser(
+        description=__doc__.split('\n\n')[0],
+        epilog='Prints each file written with its records and related pairs.')
+    parser.add_argument('folder', nargs='?', default=DATA,
+                        help=f'folder to write the databases into (default: {DATA})')
+    args = parser.parse_args()
+    if not os.path.isdir(args.folder):
+        parser.error(f'{args.folder}: no such folder')
+
+    # Both databases are built before either is written, so a failed check
+    # leaves the folder as it was.
+    built = [(testno, build(testno, scales, 20260 + testno))
+             for testno, scales in ((0, TEST0), (1, TEST1))]
+    for testno, (lines, pairs) in built:
+        path = os.path.join(args.folder, f'orv{testno}.dll')
+        data = ''.join(l + '\r\n' for l in lines).encode('ascii')
+        with open(path, 'wb') as f:
+            f.write(data)
+        print(path, len(lines) - 1, 'records', len(pairs), 'pairs:',
+              ' '.join(f'{a}/{b}' for a, b in pairs))
+
+
+if __name__ == '__main__':
+    main()

@@ -68,13 +68,24 @@ def take_test(records, pattern):
 
 
 def main():
-    parser = argparse.ArgumentParser(description=__doc__.split('\n\n')[0])
-    parser.add_argument('db')
-    parser.add_argument('out')
-    parser.add_argument('--pattern', required=True, choices=('all-strong', 'every-other'))
+    summary, _, details = __doc__.strip().partition('\n\n')
+    parser = argparse.ArgumentParser(
+        description=summary, epilog=details.split('\n\n', 1)[1],
+        formatter_class=argparse.RawDescriptionHelpFormatter)
+    parser.add_argument('db', help='the test database to take, for example data/orv0.dll')
+    parser.add_argument('out', help='the saved-responses file to write, for example sample.0')
+    parser.add_argument('--pattern', required=True, choices=('all-strong', 'every-other'),
+                        help='the answers given')
     args = parser.parse_args()
 
-    records = read_records(args.db)
+    # The database is read whole before the output file is opened, so a bad
+    # database leaves nothing behind.
+    try:
+        records = read_records(args.db)
+    except OSError as error:
+        parser.error(f'{args.db}: {error.strerror}')
+    except (ValueError, IndexError):
+        sys.exit(f'{args.db}: not a test database')
     if not records:
         sys.exit(f'{args.db}: no questions')
     ans, scount = take_test(records, args.pattern)
