@@ -6,6 +6,7 @@
 #include <QScreen>
 #include <QtTest>
 
+#include "evaluation/frmEval.h"
 #include "shell/frmTestMain.h"
 #include "testing/frmTest.h"
 #include "ui_support.h"
@@ -38,6 +39,7 @@ class MainWindowTest : public QObject {
     void startAgainWhileOpenOnlyBringsTheTestForward();
     void optionClickChangesTheTestAtOnce();
     void quitAndCloseBoxEndTheProgramWithoutClosingTheTest();
+    void endingLeavesTheEventLoopWithoutClosingOtherWindows();
 };
 
 void MainWindowTest::looksAsDesigned() {
@@ -148,7 +150,20 @@ void MainWindowTest::startAgainWhileOpenOnlyBringsTheTestForward() {
     QCOMPARE(test.controls()->lblTestTitle->text(),
              QStringLiteral("Test of Individual Attributes"));
     QCOMPARE(test.record.filename, ProgramFolder().toStdString() + "/orv0.dll");
+
+    // The running test ends on its own database, evaluated as the test now
+    // chosen in the main window.
+    QTest::mouseClick(test.controls()->Option1[2], Qt::LeftButton, {}, QPoint(8, 8));
+    QTest::mouseClick(test.controls()->cmdProcess, Qt::LeftButton);
+    QVERIFY(!test.IsLoaded());
+    QVERIFY(test.EvaluationWindow() != nullptr);
+    const std::string& text = test.EvaluationWindow()->Evaluation();
+    QVERIFY(text.find("\r\n          Assessment of Interpersonal and Social Attributes:\r\n") !=
+            std::string::npos);
+    QVERIFY(text.find("\r\n          Aggressiveness: Sociable. \r\nYou are punctual.  \r\n") !=
+            std::string::npos);
     QVERIFY(log.boxes.empty());
+    delete test.EvaluationWindow();
 }
 
 void MainWindowTest::optionClickChangesTheTestAtOnce() {
@@ -180,6 +195,37 @@ void MainWindowTest::quitAndCloseBoxEndTheProgramWithoutClosingTheTest() {
         QVERIFY(log.boxes.empty());
         QVERIFY(w.TestWindow().IsLoaded());  // its close handler never ran
     }
+}
+
+// The real ending, not a stand-in: the event loop returns, and the test
+// window in mid-test never runs its close handler (which would ask to save).
+void MainWindowTest::endingLeavesTheEventLoopWithoutClosingOtherWindows() {
+    ProgramFolderFile db0("orv0.dll",
+                          "3\t.Copyright notice\r\n"
+                          "1\tpunctual\t0\t1\t.I am always on time.\r\n"
+                          "2\tcalm\t0\t2\t.I stay calm.\r\n"
+                          "3\treliable\t0\t3\t.People can count on me.\r\n");
+    MessageLog log;
+    frmTestMain w;
+    w.show();
+    QTest::mouseClick(w.Option1[0], Qt::LeftButton);
+    QTest::mouseClick(w.cmdStart, Qt::LeftButton);
+    frmTest& test = w.TestWindow();
+    QTest::mouseClick(test.controls()->Option1[1], Qt::LeftButton, {}, QPoint(8, 8));
+    QTest::mouseClick(test.controls()->cmdProcess, Qt::LeftButton);
+    QCOMPARE(test.record.qno, std::int16_t{2});
+    QCOMPARE(test.record.totalq, std::int16_t{3});  // closing the test now would ask to save
+
+    QTimer::singleShot(0, &w, [&w] { w.close(); });
+    QTimer failsafe;
+    failsafe.setSingleShot(true);
+    connect(&failsafe, &QTimer::timeout, [] { QCoreApplication::exit(99); });
+    failsafe.start(5000);
+    QCOMPARE(QCoreApplication::exec(), 0);
+    QVERIFY(log.boxes.empty());
+    QVERIFY(test.IsLoaded());
+    QVERIFY(!test.isVisible());
+    QVERIFY(!w.isVisible());
 }
 
 QTEST_MAIN(MainWindowTest)

@@ -184,6 +184,13 @@ void TestWindowTest::missingDatabaseSaysFileNotFound() {
     QTest::mouseClick(s.c().cmdProcess, Qt::LeftButton);
     QVERIFY(!s.test.IsLoaded());
     QCOMPARE(log.boxes.size(), std::size_t{1});
+
+    // An answer option closes it just as well.
+    QTest::mouseClick(s.main.cmdStart, Qt::LeftButton);
+    QVERIFY(s.test.IsLoaded());
+    ClickOption(s.c().Option1[2]);
+    QVERIFY(!s.test.IsLoaded());
+    QCOMPARE(log.Texts(), (std::vector<std::string>{"File not found.", "File not found."}));
 }
 
 void TestWindowTest::loadIsEnabledOnlyWithASavedFileOfThisTest() {

@@ -6,7 +6,7 @@
 
 namespace orv {
 
-// Reads a 16-bit decimal integer as the database and saved files write them:
+// Reads a 16-bit decimal integer as the test databases write them:
 // blanks before and after are ignored and the sign may stand before or after
 // the digits ("3-" is -3). Empty text, anything else, or a value outside
 // -32768..32767 gives no value.
