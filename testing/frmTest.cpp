@@ -2,7 +2,6 @@
 
 #include <QButtonGroup>
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -50,6 +49,7 @@ void frmTest::CreateControls() {
         app::Place(l, left, top, width, height);
         app::PaintPaleYellow(l);
         l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        l->setTextFormat(Qt::PlainText);
         return l;
     };
 
@@ -84,14 +84,9 @@ void frmTest::CreateControls() {
     c.lblQ->setWordWrap(true);
     c.lblQ->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     c.lblQ->setTextFormat(Qt::PlainText);
-    c.lblQ->setPalette(QGuiApplication::palette());
     c.lblQ->setBackgroundRole(QPalette::Base);
     c.lblQ->setForegroundRole(QPalette::Text);
     c.lblQ->setAutoFillBackground(true);
-    for (QLabel* l :
-         {c.lblTestTitle, c.lblStatus[0], c.lblStatus[1], c.lblStatus[2], c.lblStatus[3]}) {
-        l->setTextFormat(Qt::PlainText);
-    }
 
     setTabOrder(c.Option1[0], c.Option1[1]);
     setTabOrder(c.Option1[1], c.Option1[2]);
@@ -113,9 +108,6 @@ void frmTest::Form_Load() {
 
     controls_->lblTestTitle->setText(app::FromFileText(main_window_.testtitle));
     const orv::StartOutcome outcome = orv::StartTest(database_, record, *this, main_window_.fname);
-    if (!IsLoaded()) {
-        return;  // the window was closed while a message was shown
-    }
     if (outcome != orv::StartOutcome::kReady) {
         controls_->cmdProcess->setText(QStringLiteral("QUIT"));
     }

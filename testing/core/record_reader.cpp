@@ -1,5 +1,6 @@
 #include "testing/core/record_reader.h"
 
+#include <cstdlib>
 #include <string_view>
 
 #include "testing/core/number.h"
@@ -37,6 +38,58 @@ bool ReadRelated(TestRecord& record, std::int16_t qno) {
         }
         rest.remove_prefix(comma + 1);
     }
+}
+
+// Steps of a record after its text mark: the question number and fields 2..4.
+// False on the first fault; what was set before it keeps its new value.
+bool ReadFields(std::string_view line, TestRecord& record) {
+    std::size_t tab = line.find('\t');
+    const auto number = ToInt16(line.substr(0, tab));
+    if (!number) {
+        return false;
+    }
+    record.qno = *number;
+    // A number read twice in one test would be answered twice and could push
+    // its sums past what the saved file and the scoring hold.
+    if (record.qno < 1 || record.qno > kMaxQuestions || record.seen[record.qno]) {
+        return false;
+    }
+    const std::int16_t qno = record.qno;
+
+    // Fields 2..4, each ended by a TAB.
+    std::string_view field;
+    auto next_field = [&] {
+        const std::size_t next = line.find('\t', tab + 1);
+        if (next == std::string_view::npos) {
+            return false;
+        }
+        field = line.substr(tab + 1, next - tab - 1);
+        tab = next;
+        return true;
+    };
+    if (!next_field()) {
+        return false;
+    }
+    record.qdesc[qno] = std::string(field);
+    if (!next_field()) {
+        return false;
+    }
+    record.xreflist = std::string(field);
+    if (!next_field()) {
+        return false;
+    }
+    const auto scale = ToInt16(field);
+    if (!scale) {
+        return false;
+    }
+    record.scaleval = *scale;
+    // Scales beyond 10 have no slot in the per-scale tables.
+    if (record.scaleval < -kScales || record.scaleval > kScales) {
+        return false;
+    }
+    record.qscale[qno] = static_cast<std::int16_t>(std::abs(record.scaleval));
+    record.qdir[qno] = line[tab - 1] == '-' ? -1 : 1;
+    return ReadRelated(record, qno);
 }
 
 }  // namespace
@@ -85,69 +138,12 @@ void NextRec(LineReader& database, TestRecord& record, TestView& view) {
         return;
     }
     record.qtext = std::string(line.substr(mark + 2));
-
-    std::size_t tab = line.find('\t');
-    const auto number = ToInt16(line.substr(0, tab));
-    if (!number) {
-        Fail(record, view, db_message::kE03);
-        return;
-    }
-    record.qno = *number;
-    // A number read twice in one test would be answered twice and could push
-    // its sums past what the saved file and the scoring hold.
-    if (record.qno < 1 || record.qno > kMaxQuestions || record.seen[record.qno]) {
-        Fail(record, view, db_message::kE03);
-        return;
-    }
-    const std::int16_t qno = record.qno;
-
-    // Fields 2..4, each ended by a TAB.
-    auto next_field = [&](std::string_view& field) {
-        const std::size_t next = line.find('\t', tab + 1);
-        if (next == std::string_view::npos) {
-            return false;
-        }
-        field = line.substr(tab + 1, next - tab - 1);
-        tab = next;
-        return true;
-    };
-    std::string_view field;
-    if (!next_field(field)) {
-        Fail(record, view, db_message::kE03);
-        return;
-    }
-    record.qdesc[qno] = std::string(field);
-    if (!next_field(field)) {
-        Fail(record, view, db_message::kE03);
-        return;
-    }
-    record.xreflist = std::string(field);
-    if (!next_field(field)) {
+    if (!ReadFields(line, record)) {
         Fail(record, view, db_message::kE03);
         return;
     }
 
-    const auto scale = ToInt16(field);
-    if (!scale) {
-        Fail(record, view, db_message::kE03);
-        return;
-    }
-    record.scaleval = *scale;
-    // Scales beyond 10 have no slot in the per-scale tables.
-    if (record.scaleval < -kScales || record.scaleval > kScales) {
-        Fail(record, view, db_message::kE03);
-        return;
-    }
-    record.qscale[qno] =
-        static_cast<std::int16_t>(record.scaleval < 0 ? -record.scaleval : record.scaleval);
-    record.qdir[qno] = line[tab - 1] == '-' ? -1 : 1;
-
-    if (!ReadRelated(record, qno)) {
-        Fail(record, view, db_message::kE03);
-        return;
-    }
-
-    record.seen[qno] = true;
+    record.seen[record.qno] = true;
     view.SetStatusLine(
         1, "Questions remaining " + std::to_string(static_cast<int>(record.totalq) - record.qno));
     view.SetStatusLine(2, "Question No. " + std::to_string(record.qno));

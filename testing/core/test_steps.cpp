@@ -22,7 +22,6 @@ StartOutcome StartTest(LineReader& database, TestRecord& record, TestView& view,
     record.state = kInProgress;
     record.filename = fname;
 
-    database.Close();
     if (!database.Open(record.filename)) {
         view.ShowMessage(kFileNotFound);
         // Without a database nothing can be answered; behave as after a
