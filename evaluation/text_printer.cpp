@@ -1,5 +1,6 @@
 #include "evaluation/text_printer.h"
 
+#include <QFont>
 #include <QFontDatabase>
 #include <QPainter>
 #include <QPrinter>
@@ -30,16 +31,16 @@ std::unique_ptr<QPrinter> DefaultPrinter() {
     return std::make_unique<QPrinter>(info, QPrinter::HighResolution);
 }
 
-}  // namespace
-
+// The font a printer starts with: a typewriter face. At 9 points the longest
+// evaluation line (about 100 characters) fits across an A4 or Letter page.
 QFont PrinterFont() {
     QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     font.setStyleHint(QFont::TypeWriter);
-    // At 9 points the longest evaluation line (about 100 characters) fits
-    // across an A4 or Letter page.
     font.setPointSizeF(9);
     return font;
 }
+
+}  // namespace
 
 QString PrintableLines(const std::string& text) {
     QString lines = app::FromFileText(text);

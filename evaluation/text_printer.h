@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QFont>
 #include <QString>
 #include <functional>
 #include <memory>
@@ -15,9 +14,6 @@ enum class PrintOutcome {
     kNoPrinter,  // the system has no default printer
     kFailed,     // the printer would not take the document
 };
-
-// The font a printer starts with: a typewriter face.
-QFont PrinterFont();
 
 // The text as it goes to paper: every CR LF (or lone CR) starts a new line.
 QString PrintableLines(const std::string& text);

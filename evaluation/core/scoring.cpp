@@ -17,16 +17,12 @@ bool Counts(const TestRecord& record, int question) {
     return record.ans[question] > 0;
 }
 
-bool HasScaleSlot(std::int16_t scale) {
-    return scale >= 0 && scale <= kScales;
-}
-
 }  // namespace
 
 void AccumulateScores(TestRecord& record) {
     for (int i = 1; i <= LastQuestion(record); ++i) {
         const std::int16_t scale = record.qscale[i];
-        if (Counts(record, i) && HasScaleSlot(scale)) {
+        if (Counts(record, i)) {
             record.sscore[scale] =
                 static_cast<std::int16_t>(record.sscore[scale] + record.qdir[i] * record.ans[i]);
         }
