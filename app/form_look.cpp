@@ -1,6 +1,7 @@
 #include "app/form_look.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QEvent>
 #include <QFile>
 #include <QFontDatabase>
@@ -48,6 +49,14 @@ void ApplyFormLook(QWidget* window, const QString& caption, double font_points) 
     window->setPalette(palette);
     window->setAutoFillBackground(true);
     window->setFont(SansFont(font_points));
+}
+
+void SetUpFixedDialog(QDialog* dialog, const QString& caption, int width, int height) {
+    dialog->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    ApplyFormLook(dialog, caption, 8.25);
+    SetClientSize(dialog, width, height);
+    dialog->setFixedSize(dialog->size());
 }
 
 void PaintPaleYellow(QWidget* control) {

@@ -6,6 +6,7 @@
 #include <QString>
 #include <string>
 
+class QDialog;
 class QWidget;
 
 namespace orv::app {
@@ -25,6 +26,10 @@ void SetClientSize(QWidget* window, int width, int height);
 
 // Caption, icon, pale yellow background and font of a window.
 void ApplyFormLook(QWidget* window, const QString& caption, double font_points);
+
+// A small fixed window: a title bar with the close box only, the form look
+// with the default 8.25 pt font, and a fixed client size in twips.
+void SetUpFixedDialog(QDialog* dialog, const QString& caption, int width, int height);
 
 // Gives a label or option button the pale yellow background of its window.
 void PaintPaleYellow(QWidget* control);

@@ -2,34 +2,15 @@
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QPointer>
-#include <QStringDecoder>
 #include <QTextBrowser>
 #include <QTextDocument>
+#include <QUrl>
 #include <QVBoxLayout>
 
 #include "app/form_look.h"
 
 namespace orv::app {
-
-namespace {
-
-// The text of a help file: in the character set it declares (byte order mark
-// or HTML meta tag), else UTF-8 when the bytes are valid UTF-8, else the
-// single-byte characters of the program's other texts.
-QString DecodeHelpText(const QByteArray& bytes) {
-    const auto declared = QStringConverter::encodingForHtml(bytes);
-    if (declared && *declared != QStringConverter::Utf8) {
-        QStringDecoder decoder(*declared);
-        return decoder.decode(bytes);
-    }
-    QStringDecoder utf8(QStringConverter::Utf8);
-    const QString text = utf8.decode(bytes);
-    return utf8.hasError() ? QString::fromLatin1(bytes) : text;
-}
-
-}  // namespace
 
 HelpViewer::HelpViewer(QWidget* parent) : QWidget(parent), browser_(new QTextBrowser(this)) {
     setWindowTitle(QString::fromLatin1(kHelpViewerTitle));
@@ -44,19 +25,14 @@ HelpViewer::HelpViewer(QWidget* parent) : QWidget(parent), browser_(new QTextBro
 
 void HelpViewer::OpenFile(const QString& path) {
     setWindowTitle(QString::fromLatin1(kHelpViewerTitle));
+    // The browser would show a file it cannot read as an empty page.
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         browser_->setPlainText(QStringLiteral("The help file could not be opened.\n\n%1\n\n%2")
                                    .arg(QDir::toNativeSeparators(path), file.errorString()));
         return;
     }
-    const QString text = DecodeHelpText(file.readAll());
-    browser_->setSearchPaths({QFileInfo(path).absolutePath()});
-    if (Qt::mightBeRichText(text)) {
-        browser_->setHtml(text);
-    } else {
-        browser_->setPlainText(text);
-    }
+    browser_->setSource(QUrl::fromLocalFile(path), QTextDocument::HtmlResource);
     if (!browser_->documentTitle().isEmpty()) {
         setWindowTitle(browser_->documentTitle());
     }

@@ -7,8 +7,8 @@ class QTextBrowser;
 
 namespace orv::app {
 
-// The program's help viewer: shows a help file (HTML, or plain text) read-only,
-// titled with the document's title.
+// The program's help viewer: shows an HTML help file read-only, in the
+// character set it declares (UTF-8 otherwise), titled with the document's title.
 class HelpViewer : public QWidget {
     Q_OBJECT
   public:

@@ -56,12 +56,7 @@ QCursor PointingHandCursor() {
 }  // namespace
 
 frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
-    // Fixed single frame: a title bar with the close box only.
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-    app::ApplyFormLook(this, QString::fromLatin1(orv::kAppTitle), 8.25);
-    app::SetClientSize(this, 7155, 3915);
-    setFixedSize(size());
+    app::SetUpFixedDialog(this, QString::fromLatin1(orv::kAppTitle), 7155, 3915);
 
     Command1 = new QPushButton(QStringLiteral("OK"), this);
     app::Place(Command1, 2400, 3240, 1215, 375);
@@ -97,6 +92,7 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
     }
 
     connect(Command1, &QPushButton::clicked, this, &frmAbout::Command1_Click);
+    Form_Load();
 }
 
 void frmAbout::Command1_Click() {
@@ -105,15 +101,6 @@ void frmAbout::Command1_Click() {
 
 void frmAbout::Label6_Click() {
     app::OpenExternal(app::ToFileText(Label6->text()), "start ", this);
-}
-
-// Every opening loads the window afresh, so it is centred each time it shows,
-// wherever it was when it last closed.
-void frmAbout::setVisible(bool visible) {
-    if (visible && !isVisible()) {
-        Form_Load();
-    }
-    QDialog::setVisible(visible);
 }
 
 void frmAbout::Form_Load() {

@@ -28,9 +28,6 @@ class frmAbout : public QDialog {
     QLabel* Label6 = nullptr;  // web address
     QPushButton* Command1 = nullptr;
 
-    // Showing a closed window loads it afresh.
-    void setVisible(bool visible) override;
-
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 

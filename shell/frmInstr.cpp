@@ -22,12 +22,7 @@ QLabel* TextLabel(const QString& text, QWidget* window) {
 }  // namespace
 
 frmInstr::frmInstr(QWidget* parent) : QDialog(parent) {
-    // Fixed single frame: a title bar with the close box only.
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-    app::ApplyFormLook(this, QString::fromLatin1(orv::kAppTitle), 8.25);
-    app::SetClientSize(this, 8955, 3945);
-    setFixedSize(size());
+    app::SetUpFixedDialog(this, QString::fromLatin1(orv::kAppTitle), 8955, 3945);
 
     Command1 = new QPushButton(QStringLiteral("OK"), this);
     app::Place(Command1, 3735, 3285, 975, 375);
@@ -44,19 +39,11 @@ frmInstr::frmInstr(QWidget* parent) : QDialog(parent) {
     app::Place(Label1, 240, 480, 8415, 1335);
 
     connect(Command1, &QPushButton::clicked, this, &frmInstr::Command1_Click);
+    Form_Load();
 }
 
 void frmInstr::Command1_Click() {
     accept();
-}
-
-// Every opening loads the window afresh, so it is centred each time it shows,
-// wherever it was when it last closed.
-void frmInstr::setVisible(bool visible) {
-    if (visible && !isVisible()) {
-        Form_Load();
-    }
-    QDialog::setVisible(visible);
 }
 
 void frmInstr::Form_Load() {

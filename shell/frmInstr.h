@@ -18,9 +18,6 @@ class frmInstr : public QDialog {
     QLabel* Label2 = nullptr;
     QPushButton* Command1 = nullptr;
 
-    // Showing a closed window loads it afresh.
-    void setVisible(bool visible) override;
-
   private:
     void Form_Load();
 };

@@ -1,19 +1,15 @@
 #pragma once
 
-#include <QCoreApplication>
-#include <QDir>
-#include <QFile>
+#include <QtTest>
+#include <QtWidgets>
 #include <deque>
-#include <string>
-#include <vector>
 
 #include "app/end_program.h"
 #include "app/message_box.h"
 
 namespace orv::testing {
 
-// Replaces message boxes while it lives: records each box and answers it
-// (OK, or the next queued answer for a question box).
+// Records message boxes while it lives; a question gets the next queued answer, else No.
 class MessageLog {
   public:
     struct Box {
@@ -21,39 +17,29 @@ class MessageLog {
         int flags;
         std::string title;
     };
-
     MessageLog() {
-        app::SetMessageBoxHandler(
-            [this](const std::string& text, int flags, const std::string& title) {
-                boxes.push_back({text, flags, title});
-                if (flags == app::kYesNoDefaultNo) {
-                    if (answers.empty()) {
-                        return app::kResultNo;
-                    }
-                    const int answer = answers.front();
-                    answers.pop_front();
-                    return answer;
-                }
-                return app::kResultOk;
-            });
+        app::SetMessageBoxHandler([this](const auto& text, int flags, const auto& title) {
+            boxes.push_back({text, flags, title});
+            if (flags != app::kYesNoDefaultNo || answers.empty()) {
+                return flags == app::kYesNoDefaultNo ? app::kResultNo : app::kResultOk;
+            }
+            const int answer = answers.front();
+            answers.pop_front();
+            return answer;
+        });
     }
     ~MessageLog() { app::SetMessageBoxHandler({}); }
-
     std::vector<std::string> Texts() const {
         std::vector<std::string> texts;
-        for (const Box& box : boxes) {
-            texts.push_back(box.text);
-        }
+        for (const Box& box : boxes) texts.push_back(box.text);
         return texts;
     }
-
     std::vector<Box> boxes;
     std::deque<int> answers;
 };
 
 // Counts requests to end the program instead of ending it.
-class EndProgramCounter {
-  public:
+struct EndProgramCounter {
     EndProgramCounter() {
         app::SetEndProgramHandler([this] { ++count; });
     }
@@ -61,12 +47,11 @@ class EndProgramCounter {
     int count = 0;
 };
 
-// A file in the program folder (the test executable's folder), removed at
-// the end of the test.
+// A file in the program folder (the test executable's folder) while it lives.
 class ProgramFolderFile {
   public:
     ProgramFolderFile(const QString& name, const QByteArray& bytes)
-        : path_(QDir(QCoreApplication::applicationDirPath()).filePath(name)) {
+        : path_(QCoreApplication::applicationDirPath() + "/" + name) {
         QFile file(path_);
         if (file.open(QIODevice::WriteOnly)) {
             file.write(bytes);
@@ -78,5 +63,13 @@ class ProgramFolderFile {
   private:
     QString path_;
 };
+
+// Whether the window comes to stand centred on the screen, frame included.
+inline bool SettlesCentred(const QWidget& window) {
+    return QTest::qWaitFor([&] {
+        const QPoint off = window.frameGeometry().center() - window.screen()->geometry().center();
+        return qAbs(off.x()) <= 1 && qAbs(off.y()) <= 1;
+    });
+}
 
 }  // namespace orv::testing
