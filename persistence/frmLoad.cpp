@@ -1,41 +1,15 @@
 #include "persistence/frmLoad.h"
 
-#include <QKeyEvent>
-#include <QLabel>
 #include <QPushButton>
 
-#include "app/form_look.h"
-#include "persistence/chooser_keys.h"
-#include "persistence/expose_watcher.h"
 #include "persistence/saved_file_list.h"
 
-namespace app = orv::app;
-
-frmLoad::frmLoad(std::string& loadfn, QWidget* parent) : QDialog(parent), loadfn_(loadfn) {
-    app::ApplyFormLook(this, QStringLiteral("Select a file to load"), 8.25);
-    app::SetClientSize(this, 4470, 2775);
-    setFixedSize(size());
-
-    Label1 = new QLabel(QStringLiteral("Select a File:"), this);
-    app::Place(Label1, 600, 360, 1335, 255);
-    Label1->setFont(app::SansFont(8.25, true));
-    app::PaintPaleYellow(Label1);
-    File1 = new SavedFileList(this);
-    app::Place(File1, 720, 600, 1695, 1455);
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
-    app::Place(cmdOK, 2760, 1200, 735, 375);
-    setTabOrder(File1, cmdOK);
-
-    connect(File1, &SavedFileList::Clicked, this, &frmLoad::File1_Click);
-    connect(File1, &SavedFileList::DoubleClicked, this, &frmLoad::File1_DblClick);
-    connect(cmdOK, &QPushButton::clicked, this, &frmLoad::cmdOK_Click);
-    new ExposeWatcher(this, [this] { Form_Paint(); });
-    Form_Load();
-}
-
-void frmLoad::Form_Load() {
-    app::CentreOnScreen(this);
-}
+frmLoad::frmLoad(std::string& loadfn, QWidget* parent)
+    : ChooserDialog(
+          {QStringLiteral("Select a file to load"), 4470, 2775, QStringLiteral("Select a File:"),
+           QRect(600, 360, 1335, 255), QRect(720, 600, 1695, 1455), QRect(2760, 1200, 735, 375)},
+          parent),
+      loadfn_(loadfn) {}
 
 void frmLoad::Form_Paint() {
     File1->Refresh();
@@ -57,19 +31,6 @@ void frmLoad::File1_DblClick(int index) {
 void frmLoad::cmdOK_Click() {
     loadfn_ = selname;
     accept();
-}
-
-void frmLoad::done(int result) {
-    Form_Unload();
-    QDialog::done(result);
-}
-
-void frmLoad::keyPressEvent(QKeyEvent* event) {
-    if (IsCancelKey(event)) {
-        event->accept();
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }
 
 void frmLoad::Form_Unload() {

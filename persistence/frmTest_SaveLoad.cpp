@@ -11,14 +11,24 @@
 
 namespace app = orv::app;
 
+namespace {
+
+// Shows a chooser on the saved files of the test; it writes `loadfn` as it
+// closes.
+template <typename Chooser>
+void ChooseFile(std::string& loadfn, QWidget* owner, const std::string& folder,
+                std::int16_t testno) {
+    Chooser chooser(loadfn, owner);
+    chooser.File1->SetFolder(folder);
+    chooser.File1->SetPattern(testno);
+    chooser.exec();
+}
+
+}  // namespace
+
 void frmTest::cmdSave_Click() {
     const std::string folder = app::ProgramFolder();
-    {
-        frmSave chooser(record.loadfn, this);
-        chooser.File1->SetFolder(folder);
-        chooser.File1->SetPattern(main_window_.testno);
-        chooser.exec();
-    }
+    ChooseFile<frmSave>(record.loadfn, this, folder, main_window_.testno);
     orv::SaveChosenFile(record, *this, folder, main_window_.testno);
 }
 
@@ -27,12 +37,7 @@ void frmTest::cmdLoad_Click() {
     if (!orv::OfferSavedFiles(record, *this, folder, main_window_.testno)) {
         return;
     }
-    {
-        frmLoad chooser(record.loadfn, this);
-        chooser.File1->SetFolder(folder);
-        chooser.File1->SetPattern(main_window_.testno);
-        chooser.exec();
-    }
+    ChooseFile<frmLoad>(record.loadfn, this, folder, main_window_.testno);
     const orv::LoadOutcome outcome =
         orv::LoadChosenFile(database_, record, *this, folder, main_window_.testno);
     if (outcome == orv::LoadOutcome::kEndOfFile) {

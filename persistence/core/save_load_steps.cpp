@@ -1,26 +1,11 @@
 #include "persistence/core/save_load_steps.h"
 
-#include <utility>
-
 #include "app/core/program_files.h"
 #include "persistence/core/file_names.h"
 #include "persistence/core/saved_files.h"
 #include "testing/core/record_reader.h"
 
 namespace orv {
-
-namespace {
-
-SavedFileWriter& Writer() {
-    static SavedFileWriter writer;
-    return writer;
-}
-
-}  // namespace
-
-void SetSavedFileWriter(SavedFileWriter writer) {
-    Writer() = std::move(writer);
-}
 
 SavedResponses ResponsesOf(const TestRecord& record) {
     SavedResponses responses;
@@ -40,10 +25,7 @@ SaveOutcome SaveChosenFile(TestRecord& record, TestView& view, const std::string
     }
     view.SetSaveEnabled(false);
     const std::string path = ProgramPath(folder, SavedFileName(record.loadfn, testno));
-    const SavedResponses responses = ResponsesOf(record);
-    const bool written =
-        Writer() ? Writer()(path, responses) : WriteSavedResponses(path, responses);
-    if (!written) {
+    if (!WriteSavedResponses(path, ResponsesOf(record))) {
         // savedq stays as it was, so closing the window still offers to save.
         view.ShowMessage(save_message::kNotSaved);
         return SaveOutcome::kNotSaved;

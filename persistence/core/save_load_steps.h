@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
 #include <optional>
 #include <string>
 
@@ -32,13 +31,6 @@ enum class SaveOutcome {
     kSaved,          // written; savedq is the question on screen
     kNotSaved,       // the write failed or may not last; savedq is unchanged
 };
-
-// What Save writes the file with: WriteSavedResponses unless replaced. A
-// test can wrap the real write, for instance to make only the write fail;
-// nullptr restores the real one.
-using SavedFileWriter =
-    std::function<bool(const std::string& path, const SavedResponses& responses)>;
-void SetSavedFileWriter(SavedFileWriter writer);
 
 // Save, once the chooser has handed back `record.loadfn`: writes the progress
 // to the program folder under the chosen base name and the test number.

@@ -1,14 +1,12 @@
 #include "persistence/core/saved_responses.h"
 
-#include <chrono>
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <memory>
-#include <random>
 #include <sstream>
 #include <system_error>
+#include <utility>
 
 #include "persistence/core/durable_file.h"
 #include "persistence/core/saved_number.h"
@@ -23,26 +21,44 @@ void AppendValue(std::string& out, std::int16_t value) {
     out += "\r\n";
 }
 
-// Creates a new file with a name of its own in `folder` ("x" never opens an
-// existing file). The name starts with "." so that no file list shows it.
-std::FILE* CreateTemporary(const std::filesystem::path& folder, std::filesystem::path& name) {
-    constexpr int kAttempts = 16;
-    std::mt19937_64 random(
-        static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()));
-    for (int attempt = 0; attempt < kAttempts; ++attempt) {
-        name = folder / (".orvsave-" + std::to_string(random() % 1000000000000ULL));
-        if (std::FILE* file = std::fopen(name.c_str(), "wbx")) {
-            return file;
-        }
-    }
-    return nullptr;
-}
-
 bool WriteAndClose(std::FILE* file, const std::string& bytes) {
     const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
     const bool synced = written && SyncFile(file);
     const bool closed = std::fclose(file) == 0;
     return synced && closed;
+}
+
+// The values line `index` (0-based) may hold: the question on screen, then
+// the answers, then the counts.
+std::pair<int, int> RangeOfLine(int index) {
+    if (index == 0) {
+        return {1, kMaxQuestions};
+    }
+    if (index <= kMaxQuestions) {
+        return {kMinSavedAnswer, kMaxSavedAnswer};
+    }
+    return {0, kMaxQuestions};
+}
+
+std::optional<SavedResponses> ParseLines(LineReader& reader) {
+    std::array<std::int16_t, kSavedValues> values{};
+    std::string line;
+    for (int index = 0; index < kSavedValues; ++index) {
+        if (reader.AtEnd() || reader.ReadLine(line) != LineReader::Status::kOk) {
+            return std::nullopt;
+        }
+        const auto value = ToSavedValue(line);
+        const auto [low, high] = RangeOfLine(index);
+        if (!value || *value < low || *value > high) {
+            return std::nullopt;
+        }
+        values[index] = *value;
+    }
+    SavedResponses responses;
+    responses.qno = values[0];
+    std::copy_n(values.begin() + 1, kMaxQuestions, responses.ans.begin() + 1);
+    std::copy_n(values.begin() + 1 + kMaxQuestions, kScales, responses.scount.begin() + 1);
+    return responses;
 }
 
 }  // namespace
@@ -61,72 +77,25 @@ std::string FormatSavedResponses(const SavedResponses& responses) {
 
 std::optional<SavedResponses> ParseSavedResponses(std::string_view bytes) {
     LineReader reader(std::make_unique<std::istringstream>(std::string(bytes)));
-    std::string line;
-    auto next = [&](std::int16_t low, std::int16_t high) -> std::optional<std::int16_t> {
-        if (reader.AtEnd() || reader.ReadLine(line) != LineReader::Status::kOk) {
-            return std::nullopt;
-        }
-        const auto value = ToSavedValue(line);
-        if (!value || *value < low || *value > high) {
-            return std::nullopt;
-        }
-        return value;
-    };
-
-    SavedResponses responses;
-    const auto qno = next(1, kMaxQuestions);
-    if (!qno) {
-        return std::nullopt;
-    }
-    responses.qno = *qno;
-    for (int slot = 1; slot <= kMaxQuestions; ++slot) {
-        const auto value = next(kMinSavedAnswer, kMaxSavedAnswer);
-        if (!value) {
-            return std::nullopt;
-        }
-        responses.ans[slot] = *value;
-    }
-    for (int scale = 1; scale <= kScales; ++scale) {
-        const auto value = next(0, kMaxQuestions);
-        if (!value) {
-            return std::nullopt;
-        }
-        responses.scount[scale] = *value;
-    }
-    return responses;
+    return ParseLines(reader);
 }
 
 std::optional<SavedResponses> ReadSavedResponses(const std::string& path) {
-    // A folder opens like a file but throws when read.
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(path, error)) {
+    LineReader reader;
+    if (!reader.Open(path)) {
         return std::nullopt;
     }
-    std::ifstream file(path, std::ios::binary);
-    if (!file.is_open()) {
-        return std::nullopt;
-    }
-    std::string bytes;
-    try {
-        bytes.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-    } catch (const std::ios_base::failure&) {
-        return std::nullopt;
-    }
-    if (file.bad()) {
-        return std::nullopt;
-    }
-    return ParseSavedResponses(bytes);
+    return ParseLines(reader);
 }
 
 bool WriteSavedResponses(const std::string& path, const SavedResponses& responses) {
     namespace fs = std::filesystem;
     const fs::path target(path);
-    fs::path folder = target.parent_path();
-    if (folder.empty()) {
-        folder = ".";
-    }
-    fs::path temporary;
-    std::FILE* file = CreateTemporary(folder, temporary);
+    const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
+    // Hidden, so that no file list shows it, and beside the target, so that
+    // the rename stays within one file system.
+    const fs::path temporary = folder / ("." + target.filename().string() + ".saving");
+    std::FILE* file = std::fopen(temporary.c_str(), "wb");
     if (file == nullptr) {
         return false;
     }

@@ -34,13 +34,14 @@ std::string FormatSavedResponses(const SavedResponses& responses);
 // value a test cannot produce; values after the 261st are ignored.
 std::optional<SavedResponses> ParseSavedResponses(std::string_view bytes);
 
-// Reads a saved file from disk; no value when it cannot be read or parsed.
+// Reads a saved file from disk; no value when it is not a regular file or
+// cannot be read or parsed.
 std::optional<SavedResponses> ReadSavedResponses(const std::string& path);
 
 // Writes a saved file so that `path` ends up holding either the whole new
 // content or, when anything fails, exactly what it held before: the bytes go to
-// a hidden temporary file in the same folder, which is synced to the storage
-// and then replaces `path`; the folder is synced after that, so even a power
+// the hidden file "." + name + ".saving" in the same folder, which is synced to
+// the storage and then replaces `path`; the folder is synced after that, so even a power
 // cut leaves one whole file. No temporary file is left behind. False on any
 // failure; when only the last sync of the folder fails, `path` already holds
 // the new content but it may not last.
