@@ -4,6 +4,7 @@
 #include <QtWidgets>
 #include <deque>
 
+#include "app/core/centre.h"
 #include "app/end_program.h"
 #include "app/message_box.h"
 
@@ -64,11 +65,15 @@ class ProgramFolderFile {
     QString path_;
 };
 
-// Whether the window comes to stand centred on the screen, frame included.
+// Whether the window comes to stand where the centring rule puts it, frame
+// included.
 inline bool SettlesCentred(const QWidget& window) {
     return QTest::qWaitFor([&] {
-        const QPoint off = window.frameGeometry().center() - window.screen()->geometry().center();
-        return qAbs(off.x()) <= 1 && qAbs(off.y()) <= 1;
+        const QRect screen = window.screen()->geometry();
+        const QRect outer = window.frameGeometry();
+        const WindowPosition at =
+            CentredPosition(screen.width(), screen.height(), outer.width(), outer.height());
+        return outer.topLeft() == screen.topLeft() + QPoint(at.left, at.top);
     });
 }
 
