@@ -1,11 +1,8 @@
 #include "persistence/core/saved_responses.h"
 
 #include <algorithm>
-#include <cstdio>
-#include <filesystem>
 #include <memory>
 #include <sstream>
-#include <system_error>
 #include <utility>
 
 #include "persistence/core/durable_file.h"
@@ -19,13 +16,6 @@ namespace {
 void AppendValue(std::string& out, std::int16_t value) {
     out += std::to_string(value);
     out += "\r\n";
-}
-
-bool WriteAndClose(std::FILE* file, const std::string& bytes) {
-    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-    const bool synced = written && SyncFile(file);
-    const bool closed = std::fclose(file) == 0;
-    return synced && closed;
 }
 
 // The values line `index` (0-based) may hold: the question on screen, then
@@ -89,26 +79,7 @@ std::optional<SavedResponses> ReadSavedResponses(const std::string& path) {
 }
 
 bool WriteSavedResponses(const std::string& path, const SavedResponses& responses) {
-    namespace fs = std::filesystem;
-    const fs::path target(path);
-    const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
-    // Hidden, so that no file list shows it, and beside the target, so that
-    // the rename stays within one file system.
-    const fs::path temporary = folder / ("." + target.filename().string() + ".saving");
-    std::FILE* file = std::fopen(temporary.c_str(), "wb");
-    if (file == nullptr) {
-        return false;
-    }
-    std::error_code error;
-    if (WriteAndClose(file, FormatSavedResponses(responses))) {
-        fs::rename(temporary, target, error);
-        if (!error) {
-            // Without this the replacement itself may be lost to a power cut.
-            return SyncFolder(folder);
-        }
-    }
-    fs::remove(temporary, error);
-    return false;
+    return ReplaceFile(path, FormatSavedResponses(responses));
 }
 
 }  // namespace orv

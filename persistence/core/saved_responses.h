@@ -38,13 +38,8 @@ std::optional<SavedResponses> ParseSavedResponses(std::string_view bytes);
 // cannot be read or parsed.
 std::optional<SavedResponses> ReadSavedResponses(const std::string& path);
 
-// Writes a saved file so that `path` ends up holding either the whole new
-// content or, when anything fails, exactly what it held before: the bytes go to
-// the hidden file "." + name + ".saving" in the same folder, which is synced to
-// the storage and then replaces `path`; the folder is synced after that, so even a power
-// cut leaves one whole file. No temporary file is left behind. False on any
-// failure; when only the last sync of the folder fails, `path` already holds
-// the new content but it may not last.
+// Writes a saved file: `path` ends up holding either the whole new content or
+// exactly what it held before (ReplaceFile, which also says what is refused).
 bool WriteSavedResponses(const std::string& path, const SavedResponses& responses);
 
 }  // namespace orv
