@@ -2,13 +2,15 @@
 
 #include <filesystem>
 #include <sstream>
+#include <streambuf>
 
 #include "testing/core/line_reader.h"
 
 namespace orv {
 
-// CR LF or a lone CR ends a line, a lone LF does not; an overlong line is skipped.
-TEST(LineReader, SplitsLinesAndSkipsOverlongOnes) {
+// CR LF or a lone CR ends a line, a lone LF does not; an overlong line ends
+// the reading.
+TEST(LineReader, SplitsLinesAndStopsAtAnOverlongOne) {
     const std::string longest(LineReader::kMaxLineLength, 'x');
     LineReader reader(std::make_unique<std::istringstream>("a\r\nb\rc\nd\r\n\r\n" + longest + "\r" +
                                                            longest + "y\r\nlast"));
@@ -17,8 +19,27 @@ TEST(LineReader, SplitsLinesAndSkipsOverlongOnes) {
         if (reader.ReadLine(line) == LineReader::Status::kTooLong)
             line = "(too long)" + line;
     }
-    EXPECT_EQ(lines,
-              (std::vector<std::string>{"a", "b", "c\nd", "", longest, "(too long)", "last"}));
+    EXPECT_EQ(lines, (std::vector<std::string>{"a", "b", "c\nd", "", longest, "(too long)"}));
+}
+
+// A line without end is given up one character past the longest line, not
+// read to the end of the file.
+TEST(LineReader, GivesUpOnAnOverlongLineAtOnce) {
+    struct Endless : std::streambuf {
+        char x = 'x';
+        std::size_t served = 0;
+        int_type underflow() override {
+            if (served++ == std::size_t{1} << 28)
+                return traits_type::eof();
+            setg(&x, &x, &x + 1);
+            return x;
+        }
+    } endless;
+    LineReader reader(std::make_unique<std::istream>(&endless));
+    std::string line;
+    EXPECT_EQ(reader.ReadLine(line), LineReader::Status::kTooLong);
+    EXPECT_LE(endless.served, LineReader::kMaxLineLength + 1);
+    EXPECT_TRUE(reader.AtEnd());
 }
 
 TEST(LineReader, OpensOnlyAnExistingFile) {

@@ -38,31 +38,28 @@ LineReader::Status LineReader::ReadLine(std::string& line) {
         return Status::kOk;
     }
     ++lines_read_;
-    bool too_long = false;
     std::streambuf* buf = in_->rdbuf();
     for (;;) {
         const int c = buf->sbumpc();
         if (c == std::char_traits<char>::eof()) {
             in_->setstate(std::ios::eofbit);
-            break;
+            return Status::kOk;
         }
         if (c == '\r') {
             if (buf->sgetc() == '\n') {
                 buf->sbumpc();
             }
-            break;
+            return Status::kOk;
         }
-        if (line.size() < kMaxLineLength) {
-            line.push_back(static_cast<char>(c));
-        } else {
-            too_long = true;
+        if (line.size() == kMaxLineLength) {
+            // Nothing after this can make the line acceptable; reading on to
+            // its end would only take time in proportion to the file.
+            line.clear();
+            in_.reset();
+            return Status::kTooLong;
         }
+        line.push_back(static_cast<char>(c));
     }
-    if (too_long) {
-        line.clear();
-        return Status::kTooLong;
-    }
-    return Status::kOk;
 }
 
 }  // namespace orv

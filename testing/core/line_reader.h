@@ -9,7 +9,8 @@ namespace orv {
 
 // Reads a text file of single-byte characters one line at a time. A line ends
 // at CR LF or at a lone CR; a lone LF stays part of the line. A line longer
-// than kMaxLineLength is skipped without being held in memory.
+// than kMaxLineLength ends the reading: the reader gives up on the file as soon
+// as it has read one character more than that.
 class LineReader {
   public:
     static constexpr std::size_t kMaxLineLength = 32765;
@@ -27,8 +28,8 @@ class LineReader {
     // True when no character is left to read (or nothing is open).
     bool AtEnd();
 
-    // Reads the next line (without its terminator). On kTooLong the line has
-    // been consumed and `line` is empty.
+    // Reads the next line (without its terminator). On kTooLong `line` is
+    // empty and the reader is at its end, as if the file were closed.
     Status ReadLine(std::string& line);
 
     // Number of lines consumed so far; the line just read has this number.
