@@ -5,7 +5,6 @@
 #include "persistence/frmLoad.h"
 #include "persistence/frmSave.h"
 #include "persistence/saved_file_list.h"
-#include "shell/frmTestMain.h"
 #include "testing/core/test_steps.h"
 #include "testing/frmTest.h"
 
@@ -27,31 +26,32 @@ void ChooseFile(std::string& loadfn, QWidget* owner, const std::string& folder,
 }  // namespace
 
 void frmTest::cmdSave_Click() {
+    SaveResponses();
+}
+
+bool frmTest::SaveResponses() {
     const std::string folder = app::ProgramFolder();
-    ChooseFile<frmSave>(record.loadfn, this, folder, main_window_.testno);
-    orv::SaveChosenFile(record, *this, folder, main_window_.testno);
+    ChooseFile<frmSave>(record.loadfn, this, folder, testno_);
+    return orv::SaveChosenFile(record, *this, folder, testno_) == orv::SaveOutcome::kSaved;
 }
 
 void frmTest::cmdLoad_Click() {
     const std::string folder = app::ProgramFolder();
-    if (!orv::OfferSavedFiles(record, *this, folder, main_window_.testno)) {
+    if (!orv::OfferSavedFiles(record, *this, folder, testno_)) {
         return;
     }
-    ChooseFile<frmLoad>(record.loadfn, this, folder, main_window_.testno);
-    const orv::LoadOutcome outcome =
-        orv::LoadChosenFile(database_, record, *this, folder, main_window_.testno);
+    ChooseFile<frmLoad>(record.loadfn, this, folder, testno_);
+    const orv::LoadOutcome outcome = orv::LoadChosenFile(database_, record, *this, folder, testno_);
     if (outcome == orv::LoadOutcome::kEndOfFile) {
         close();
     }
 }
 
-void frmTest::OfferToSave() {
-    if (!orv::ShouldOfferSave(record)) {
-        return;
+bool frmTest::OfferToSave() {
+    if (!IsLoaded() || !orv::ShouldOfferSave(record)) {
+        return true;
     }
     const int answer = app::MsgBox(this, orv::save_message::kSaveQuestion, app::kYesNoDefaultNo,
                                    orv::save_message::kSaveQuestionTitle);
-    if (answer == app::kResultYes) {
-        cmdSave_Click();
-    }
+    return answer != app::kResultYes || SaveResponses();
 }

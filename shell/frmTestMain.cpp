@@ -118,6 +118,13 @@ void frmTestMain::cmdQuit_Click() {
 }
 
 void frmTestMain::closeEvent(QCloseEvent* event) {
+    // Ending the program closes the test window without its own question, so
+    // it is asked here first; a save the user wanted but did not get keeps
+    // the program open.
+    if (!test_window_->OfferToSave()) {
+        event->ignore();
+        return;
+    }
     Form_Unload();
     event->accept();
 }

@@ -106,6 +106,7 @@ void frmTest::Form_Load() {
     app::CentreOnScreen(this);
     show();
 
+    testno_ = main_window_.testno;
     controls_->lblTestTitle->setText(app::FromFileText(main_window_.testtitle));
     const orv::StartOutcome outcome = orv::StartTest(database_, record, *this, main_window_.fname);
     if (outcome != orv::StartOutcome::kReady) {
@@ -114,8 +115,8 @@ void frmTest::Form_Load() {
     controls_->cmdProcess->setFocus();
 
     const std::string folder = app::ProgramFolder();
-    record.fpath = orv::SavedFilesPattern(folder, main_window_.testno);
-    if (!orv::AnySavedFile(folder, main_window_.testno)) {
+    record.fpath = orv::SavedFilesPattern(folder, testno_);
+    if (!orv::AnySavedFile(folder, testno_)) {
         controls_->cmdLoad->setEnabled(false);
     }
 }
@@ -137,26 +138,30 @@ void frmTest::cmdProcess_Click() {
             controls_->cmdProcess->setFocus();
             break;
         case orv::ProcessOutcome::kTestFinished:
-            EvalDisp(main_window_.testno);
+            EvalDisp(testno_);
             close();
             break;
     }
 }
 
 void frmTest::closeEvent(QCloseEvent* event) {
-    if (IsLoaded()) {
-        Form_Unload();
+    if (IsLoaded() && !Form_Unload()) {
+        event->ignore();
+        return;
     }
     event->accept();
 }
 
-void frmTest::Form_Unload() {
+bool frmTest::Form_Unload() {
+    if (!OfferToSave()) {
+        return false;
+    }
     database_.Close();
-    OfferToSave();
     // The controls go with the window; the test record stays.
     controls_->panel->hide();
     controls_->panel->deleteLater();
     controls_.reset();
+    return true;
 }
 
 void frmTest::ShowMessage(const std::string& text) {

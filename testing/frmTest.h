@@ -54,14 +54,20 @@ class frmTest : public QWidget, private orv::TestView {
     };
     const Controls* controls() const { return controls_.get(); }
 
+    // Before closing would lose answers: asks whether to save them and saves on
+    // Yes. False when the user answered Yes but nothing was written, so that
+    // the window (and the program) stays open.
+    bool OfferToSave();
+
   protected:
     void closeEvent(QCloseEvent* event) override;
 
   private:
     void Form_Load();
-    void Form_Unload();
-    // Closing in the middle of a test asks whether to save the responses.
-    void OfferToSave();
+    // False when the window must stay open (see OfferToSave).
+    bool Form_Unload();
+    // The Save operation; true when the file was written.
+    bool SaveResponses();
     void CreateControls();
 
     // What the test steps show.
@@ -72,7 +78,10 @@ class frmTest : public QWidget, private orv::TestView {
     void SetLoadEnabled(bool enabled) override;
     void SetSaveEnabled(bool enabled) override;
 
-    frmTestMain& main_window_;  // read for testno, testtitle and fname
+    frmTestMain& main_window_;  // read for testno, testtitle and fname at load
+    // The test number the window was started with; saving, loading and the
+    // evaluation keep to it whatever the main window chooses meanwhile.
+    std::int16_t testno_ = orv::kNoTest;
     orv::LineReader database_;
     std::unique_ptr<Controls> controls_;
     QPointer<frmEval> eval_window_;  // made by EvalDisp, gone when closed

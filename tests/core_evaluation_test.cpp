@@ -159,7 +159,7 @@ TEST(EvaluationText, SecondTestHasItsOwnWordsOthersTheHeaderAlone) {
 }
 
 TEST(EvaluationText, SentencesBreakOnlyAfterASeparatorThatPassesSixtyThree) {
-    const std::string p50(50, 'x'), p53(53, 'y'), p54(54, 'z'), p120(120, 'l'), p20(20, 'p');
+    const std::string p50(50, 'x'), p53(53, 'y'), p54(54, 'z'), p120(120, 'l'), p60(60, 's');
     // Opening, phrases, sentence.
     const std::vector<std::tuple<std::string, std::vector<std::string>, std::string>> cases = {
         {"You are ", {"calm"}, "You are calm.  \r\n"},
@@ -172,10 +172,11 @@ TEST(EvaluationText, SentencesBreakOnlyAfterASeparatorThatPassesSixtyThree) {
         {"You are also ", {p50, "end"}, "You are also " + p50 + " and \r\n  end.  \r\n"},
         // The last phrase never breaks the line.
         {"You are ", {"kind", p120}, "You are kind and " + p120 + ".  \r\n"},
-        // A continuation line starts with two spaces and counts from 2.
-        {"You are ", std::vector<std::string>(8, p20),
-         "You are " + p20 + ", " + p20 + ", " + p20 + ", \r\n  " + p20 + ", " + p20 + ", " + p20 +
-             ", \r\n  " + p20 + " and " + p20 + ".  \r\n"},
+        // A continuation line starts with two spaces and counts from 2:
+        // 2 + 60 + ", " = 64 breaks again.
+        {"You are ",
+         {p60, p60, "a", "b"},
+         "You are " + p60 + ", \r\n  " + p60 + ", \r\n  a and b.  \r\n"},
     };
     for (const auto& [opening, phrases, sentence] : cases) {
         EXPECT_EQ(orv::Sentence(opening, phrases), sentence);

@@ -40,15 +40,15 @@ struct Session {
 };
 
 // "Mary.1.old" is cut at its first full stop and replaces the older "Mary.1";
-// a folder named "Keep.1" stands in the way. A failed save leaves savedq, so
-// that closing the window still offers to save.
+// a folder named "Keep.1" stands in the way. A failed save changes nothing,
+// so that Save can be tried again and closing the window still offers to save.
 TEST(SaveLoad, SaveWritesTheProgressAs261LinesOrSaysWhyNot) {
     const std::string no_name = "No file was selected OR invalid file name was input. |";
     const std::tuple<const char*, std::string, int> cases[] = {
         {"Mary.1.old", " - -", 3},
         {"", " " + no_name + " - Save", 0},
         {"my results", " " + no_name + " - Save", 0},
-        {"Keep", " File could not be saved. | - -", 0}};
+        {"Keep", " File could not be saved. | - Save", 0}};
     EXPECT_EQ(MaryFileBytes().size(), 784u);
     for (const auto& [chosen, shown, savedq] : cases) {
         Session s(2);
@@ -92,6 +92,7 @@ TEST(SaveLoad, LoadResumesTheTestOrSaysWhyNot) {
         EXPECT_EQ(s.Shown(), shown);
         EXPECT_EQ(s.record->savedq, savedq);
         EXPECT_EQ(s.record->ans[1], savedq == 42 ? 0 : -2) << chosen;
+        EXPECT_EQ(s.record->scount[3], savedq == 42 ? 0 : 1) << chosen;
         EXPECT_EQ(outcome == LoadOutcome::kEndOfFile, std::string(chosen) == "early.1");
     }
 }

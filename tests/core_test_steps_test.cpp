@@ -47,28 +47,29 @@ TEST(TestSteps, TakesTheWorkedExampleToItsEndAndStartsAgain) {
     EXPECT_EQ(std::tie(a[1], a[2], a[3], r.state), std::tuple(2, 1, 0, kFinished));
     EXPECT_EQ(r.scount, (std::array<std::int16_t, 11>{0, 0, 2, 0, 1}));
 
-    // Starting again clears answers and sums but keeps the saved question.
+    // Starting again clears answers, sums and the question of the last save.
     std::tie(r.savedq, r.sscore[4], r.xref[100][6]) = std::tuple(2, 9, 5);
     ASSERT_EQ(StartTest(s.database, r, s.view, s.folder.Path("orv0.dll")), StartOutcome::kReady);
     EXPECT_EQ(std::tie(a[1], a[2], r.scount[2], r.sscore[4], r.xref[100][6], r.savedq),
-              std::tuple(0, 0, 0, 0, 0, 2));
+              std::tuple(0, 0, 0, 0, 0, 0));
 }
 
 // A list ends at its first 0 and skips numbers outside 1..250; "I disagree"
 // changes no answer but still counts on its scale.
 TEST(TestSteps, AnswersChangeTheRelatedQuestionsTheyList) {
     Session s(
-        "40\t.Copyright\r\n7\tx\t12,0,31\t1\t.A\r\n8\tx\t-4,300,12,31\t2\t.B\r\n"
+        "40\t.Copyright\r\n7\tx\t12,0,31\t1\t.A\r\n8\tx\t-4,300,12,31,250\t2\t.B\r\n"
         "9\tx\t12\t2\t.C\r\n10\tx\t0\t1\t.D\r\n");
     s.Answer(2);
     s.Answer(1);
     EXPECT_EQ(s.Answer(0), ProcessOutcome::kNextQuestion);
     const auto& a = s.record.ans;
-    EXPECT_EQ(std::tie(a[7], a[8], a[9], a[12], a[31]), std::tuple(2, 1, 0, -3, -1));
+    EXPECT_EQ(std::tie(a[7], a[8], a[9], a[12], a[31], a[250]), std::tuple(2, 1, 0, -3, -1, -1));
     EXPECT_EQ(s.record.scount[2], 2);
 }
 
-// After a database error, or without a database, any action closes the window.
+// After a database error, or without a database, any action closes the window
+// and there is nothing to load into.
 TEST(TestSteps, ADatabaseErrorEndsTheTest) {
     const std::tuple<const char*, StartOutcome, const char*> cases[] = {
         {"3\t.copyright\r\n", StartOutcome::kDatabaseError, "E01: Invalid Database File"},
@@ -78,16 +79,18 @@ TEST(TestSteps, ADatabaseErrorEndsTheTest) {
     for (const auto& [text, outcome, message] : cases) {
         Session s(text);
         EXPECT_EQ(s.started, outcome) << message;
+        EXPECT_EQ(s.view.load_enabled, outcome == StartOutcome::kReady) << message;
         EXPECT_EQ(ChooseAnswer(s.record, 1), outcome != StartOutcome::kReady) << message;
         EXPECT_EQ(ProcessAnswer(s.database, s.record, s.view), ProcessOutcome::kUnload);
         EXPECT_EQ(s.view.messages, std::vector<std::string>{message});
     }
 }
 
-TEST(TestSteps, OffersToSaveOnlyInTheMiddleOfATestSinceTheLastSave) {
+TEST(TestSteps, OffersToSaveWheneverClosingWouldLoseAnswers) {
     // qno, savedq, state, whether to offer, for a total of 40
-    const int cases[][4] = {{1, 0, 0, 0}, {2, 0, 0, 1},  {2, 2, 0, 0},
-                            {3, 2, 0, 1}, {40, 0, 0, 0}, {3, 0, kDatabaseError, 0}};
+    const int cases[][4] = {
+        {1, 0, 0, 0},  {2, 0, 0, 1},   {2, 2, 0, 0},  {3, 2, 0, 1},
+        {40, 0, 0, 1}, {40, 40, 0, 0}, {41, 0, 0, 0}, {3, 0, kDatabaseError, 0}};
     for (const auto& [qno, savedq, state, offer] : cases) {
         TestRecord r;
         std::tie(r.totalq, r.qno, r.savedq, r.state) = std::tuple(40, qno, savedq, state);

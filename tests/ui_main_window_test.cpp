@@ -64,7 +64,8 @@ class MainWindowTest : public QObject {
         }
     }
 
-    // START again only brings the test forward; on its own database it ends as the new test.
+    // START again only brings the test forward, and the test goes on as the
+    // test it was started as; the other choice counts from the next START.
     void startAgainWhileOpenOnlyBringsTheTestForward() {
         ProgramFolderFile db0("orv0.dll", kSmallTest);
         Started s(0);
@@ -73,11 +74,12 @@ class MainWindowTest : public QObject {
         s.Start(1);
         QCOMPARE(s.main.testtitle, std::string("Test of Interpersonal and Social Attributes"));
         QCOMPARE(s.test.controls(), controls);
+        QCOMPARE(s.c().lblTestTitle->text(), QStringLiteral("Test of Individual Attributes"));
         QCOMPARE(s.test.record.qno, std::int16_t{2});
         s.Answer(2);
         QVERIFY(s.test.EvaluationWindow()->Evaluation().find(
-                    "\r\n          Assessment of Interpersonal and Social Attributes:\r\n"
-                    "\r\n          Aggressiveness: Sociable. \r\nYou are punctual.  \r\n") !=
+                    "\r\n          Assessment of Individual Attributes:\r\n"
+                    "\r\n          Achievement Attitudes: Positive. \r\nYou are punctual.  \r\n") !=
                 std::string::npos);
         QVERIFY(s.log.boxes.empty());
         delete s.test.EvaluationWindow();
@@ -93,7 +95,8 @@ class MainWindowTest : public QObject {
     }
 
     // The real ending, not a stand-in: the event loop returns, and the test
-    // window in mid-test never runs its close handler (which would ask to save).
+    // window in mid-test never runs its close handler; the save question is
+    // asked once, by the main window, and No ends the program.
     void endingLeavesTheEventLoopWithoutClosingOtherWindows() {
         ProgramFolderFile db0("orv0.dll",
                               "3\t.Copyright notice\r\n"
@@ -117,7 +120,7 @@ class MainWindowTest : public QObject {
         connect(&failsafe, &QTimer::timeout, [] { QCoreApplication::exit(99); });
         failsafe.start(5000);
         QCOMPARE(QCoreApplication::exec(), 0);
-        QVERIFY(log.boxes.empty());
+        QCOMPARE(log.Texts(), std::vector<std::string>{"Would you like to save your responses?"});
         QVERIFY(test.IsLoaded());
         QVERIFY(!test.isVisible());
         QVERIFY(!w.isVisible());
@@ -130,6 +133,7 @@ class MainWindowTest : public QObject {
         QCOMPARE(s.test.size(), QSize(624, 441));
         QCOMPARE(s.test.palette().color(QPalette::Window), QColor(255, 255, 204));
         QCOMPARE(s.c().lblQ->text(), QStringLiteral("I am always on time."));
+        QCOMPARE(s.test.focusWidget(), s.c().cmdProcess);
         QCOMPARE(s.c().lblStatus[1]->text(), QStringLiteral("Questions remaining 1"));
         QCOMPARE(s.c().lblStatus[2]->text(), QStringLiteral("Question No. 1"));
         QCOMPARE(s.c().lblStatus[3]->text(), QStringLiteral("Total Questions: 2"));
@@ -151,8 +155,10 @@ class MainWindowTest : public QObject {
         QCOMPARE(s.log.boxes.size(), std::size_t{1});
     }
 
-    // A saved file of this test enables Load until the first answer.
-    void testWindowReopensWithFreshControlsAndTheRecordKept() {
+    // A saved file of this test enables Load until the first answer. A save
+    // at the last question of one test does not silence the question at the
+    // last question of the next.
+    void testWindowReopensWithFreshControlsAndAFreshTest() {
         ProgramFolderFile db("orv0.dll", kSmallTest), saved("progress.0", "");
         Started s;
         QVERIFY(s.c().cmdLoad->isEnabled());
@@ -164,7 +170,10 @@ class MainWindowTest : public QObject {
         QCOMPARE(s.c().lblStatus[2]->text(), QStringLiteral("Question No. 1"));
         QVERIFY(!s.c().cmdSave->isEnabled() && s.c().cmdLoad->isEnabled());
         QCOMPARE(s.test.record.ans[1], std::int16_t{0});
-        QCOMPARE(s.test.record.savedq, std::int16_t{2});
+        s.Answer(1);
+        QVERIFY(s.log.boxes.empty());
+        s.test.close();
+        QCOMPARE(s.log.Texts(), std::vector<std::string>{"Would you like to save your responses?"});
     }
 
     void aDatabaseFaultLeavesOnlyQuit_data() {
@@ -177,15 +186,18 @@ class MainWindowTest : public QObject {
         QTest::newRow("missing") << QByteArray() << "File not found." << true;
     }
 
-    // After a fault only QUIT is left; Process or an option closes the window.
+    // After a fault only QUIT is left, even with a saved file to load;
+    // Process or an option closes the window.
     void aDatabaseFaultLeavesOnlyQuit() {
         QFETCH(QByteArray, database);
         QFETCH(QString, message);
         QFETCH(bool, by_option);
         ProgramFolderFile db(database.isNull() ? "orv9.dll" : "orv0.dll", database);
+        ProgramFolderFile saved("progress.0", "");
         Started s;
         QCOMPARE(s.log.Texts(), std::vector<std::string>{message.toStdString()});
         QCOMPARE(s.c().cmdProcess->text(), QStringLiteral("QUIT"));
+        QVERIFY(!s.c().cmdLoad->isEnabled());
         by_option ? s.Click(1) : QTest::mouseClick(s.c().cmdProcess, Qt::LeftButton);
         QVERIFY(!s.test.IsLoaded());
         QCOMPARE(s.log.boxes.size(), std::size_t{1});

@@ -63,8 +63,9 @@ class SaveLoadTest : public QObject {
     void everyWayOfClosingAChooserHandsBackTheChoice_data();
     void everyWayOfClosingAChooserHandsBackTheChoice();
     void aTestSurvivesAFailedSaveTheQuestionAtCloseAndALoad();
+    void endingTheProgramMidTestAsksToSaveFirst();
     void aQuestionNeverReachedClosesTheWindow();
-    void saveAndLoadFollowTheTestChosenNow();
+    void saveAndLoadKeepTheTestTheWindowStartedWith();
 };
 
 void SaveLoadTest::choosersLookAsDesigned() {
@@ -138,7 +139,9 @@ void SaveLoadTest::everyWayOfClosingAChooserHandsBackTheChoice() {
     QCOMPARE(QString::fromStdString(loadfn), handed_back);
 }
 
-// A folder named "Keep.0" stands in the way of the first save.
+// A folder named "Keep.0" stands in the way of the first save; Save stays
+// enabled to try again. Yes to the question at close with no usable name
+// keeps the window open, and closing again asks again.
 void SaveLoadTest::aTestSurvivesAFailedSaveTheQuestionAtCloseAndALoad() {
     Session s;
     s.Run(0);
@@ -148,12 +151,20 @@ void SaveLoadTest::aTestSurvivesAFailedSaveTheQuestionAtCloseAndALoad() {
     Choose(QStringLiteral("Keep"));
     s.Run(2).cmdSave->click();
     folder.rmdir(QStringLiteral("Keep.0"));
-    s.log.answers.push_back(orv::app::kResultYes);
+    QVERIFY(s.test.controls()->cmdSave->isEnabled());
+    s.log.answers = {orv::app::kResultYes, orv::app::kResultYes};
+    Choose(QStringLiteral("my results"));
+    s.test.close();
+    QVERIFY(s.test.isVisible());
+    QCOMPARE(s.test.record.qno, std::int16_t{3});
     ProgramFolderFile at_close(QStringLiteral("AtClose.0"), "");  // removed at the end
     Choose(QStringLiteral("AtClose"));
     s.test.close();
+    QVERIFY(!s.test.IsLoaded());
+    const std::string question = "Would you like to save your responses?";
     QCOMPARE(s.log.Texts(),
-             (Texts{"File could not be saved.", "Would you like to save your responses?"}));
+             (Texts{"File could not be saved.", question,
+                    "No file was selected OR invalid file name was input.", question}));
     QCOMPARE(s.log.boxes[1].title, std::string("Save responses?"));
     QCOMPARE(s.log.boxes[1].flags, 260);
     QCOMPARE(ReadBytes(at_close.path().toStdString()), MaryFileBytes());
@@ -161,7 +172,30 @@ void SaveLoadTest::aTestSurvivesAFailedSaveTheQuestionAtCloseAndALoad() {
     s.Run(0).cmdLoad->click();
     QCOMPARE(s.test.controls()->lblQ->text(), QStringLiteral("People count on me."));
     s.test.close();
-    QCOMPARE(s.log.boxes.size(), 2u);  // just loaded: nothing to ask
+    QCOMPARE(s.log.boxes.size(), 4u);  // just loaded: nothing to ask
+}
+
+// Quit in mid-test asks the test window's question first; Yes with a save
+// that fails keeps the program open, Yes with a save ends it.
+void SaveLoadTest::endingTheProgramMidTestAsksToSaveFirst() {
+    Session s;
+    s.Run(2);
+    EndProgramCounter ended;
+    QDir folder(QCoreApplication::applicationDirPath());
+    folder.mkdir(QStringLiteral("Keep.0"));
+    s.log.answers = {orv::app::kResultYes, orv::app::kResultYes};
+    Choose(QStringLiteral("Keep"));
+    s.main.cmdQuit->click();
+    folder.rmdir(QStringLiteral("Keep.0"));
+    QCOMPARE(ended.count, 0);
+    QVERIFY(s.test.isVisible());
+    ProgramFolderFile quit(QStringLiteral("Quit.0"), "");
+    Choose(QStringLiteral("Quit"));
+    s.main.close();
+    QCOMPARE(ended.count, 1);
+    const std::string question = "Would you like to save your responses?";
+    QCOMPARE(s.log.Texts(), (Texts{question, "File could not be saved.", question}));
+    QCOMPARE(ReadBytes(quit.path().toStdString()), MaryFileBytes());
 }
 
 void SaveLoadTest::aQuestionNeverReachedClosesTheWindow() {
@@ -174,19 +208,24 @@ void SaveLoadTest::aQuestionNeverReachedClosesTheWindow() {
     QVERIFY(!s.test.IsLoaded());
 }
 
-// Test 1 has no saved file: Load says so without showing its chooser.
-void SaveLoadTest::saveAndLoadFollowTheTestChosenNow() {
+// The window started as test 0 loads and saves files of test 0 after the
+// main window has switched to test 1.
+void SaveLoadTest::saveAndLoadKeepTheTestTheWindowStartedWith() {
     ProgramFolderFile zero(QStringLiteral("zero.0"), QByteArray::fromStdString(MaryFileBytes()));
     Session s;
     s.Run(0);
     s.main.Option1_Click(1);
+    Choose(QStringLiteral("zero.0"));
     s.test.controls()->cmdLoad->click();
-    QCOMPARE(s.log.Texts(), Texts{"There are no previously saved files."});
-    QVERIFY(!s.test.controls()->cmdLoad->isEnabled());
-    ProgramFolderFile made(QStringLiteral("Switch.1"), "");
+    QCOMPARE(s.test.record.qno, std::int16_t{3});
+    ProgramFolderFile made(QStringLiteral("Switch.0"), "");
+    s.test.controls()->Option1[1]->click();
+    s.test.controls()->cmdProcess->click();
     Choose(QStringLiteral("Switch"));
-    s.Run(2).cmdSave->click();
-    QCOMPARE(ReadBytes(made.path().toStdString()), MaryFileBytes());
+    s.test.controls()->cmdSave->click();
+    QVERIFY(s.log.boxes.empty());
+    QCOMPARE(ReadBytes(made.path().toStdString()).substr(0, 3), std::string("4\r\n"));
+    QVERIFY(!QFile::exists(QCoreApplication::applicationDirPath() + "/Switch.1"));
 }
 
 QTEST_MAIN(SaveLoadTest)

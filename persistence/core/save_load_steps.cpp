@@ -23,13 +23,14 @@ SaveOutcome SaveChosenFile(TestRecord& record, TestView& view, const std::string
         view.ShowMessage(save_message::kNothingToSave);
         return SaveOutcome::kNothingChosen;
     }
-    view.SetSaveEnabled(false);
     const std::string path = ProgramPath(folder, SavedFileName(record.loadfn, testno));
     if (!WriteSavedResponses(path, ResponsesOf(record))) {
-        // savedq stays as it was, so closing the window still offers to save.
+        // Nothing changes, so Save can be tried again and closing the window
+        // still offers to save.
         view.ShowMessage(save_message::kNotSaved);
         return SaveOutcome::kNotSaved;
     }
+    view.SetSaveEnabled(false);
     record.savedq = record.qno;
     return SaveOutcome::kSaved;
 }

@@ -28,8 +28,8 @@ SavedResponses ResponsesOf(const TestRecord& record);
 
 enum class SaveOutcome {
     kNothingChosen,  // no usable name; cmdSave stays as it was
-    kSaved,          // written; savedq is the question on screen
-    kNotSaved,       // the write failed or may not last; savedq is unchanged
+    kSaved,          // written; savedq is the question on screen, Save disabled
+    kNotSaved,       // the write failed or may not last; nothing else changed
 };
 
 // Save, once the chooser has handed back `record.loadfn`: writes the progress

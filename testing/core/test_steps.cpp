@@ -20,6 +20,8 @@ StartOutcome StartTest(LineReader& database, TestRecord& record, TestView& view,
     }
     record.seen.reset();
     record.state = kInProgress;
+    // A save or load of an earlier test says nothing about this one.
+    record.savedq = 0;
     record.filename = fname;
 
     if (!database.Open(record.filename)) {
@@ -28,6 +30,7 @@ StartOutcome StartTest(LineReader& database, TestRecord& record, TestView& view,
         // database error so that Process and the options close the window
         // and no save is offered for a test that never began.
         record.state = kDatabaseError;
+        view.SetLoadEnabled(false);
         return StartOutcome::kFileNotFound;
     }
 
@@ -35,7 +38,12 @@ StartOutcome StartTest(LineReader& database, TestRecord& record, TestView& view,
     if (record.state == kInProgress) {
         NextRec(database, record, view);
     }
-    return record.state == kInProgress ? StartOutcome::kReady : StartOutcome::kDatabaseError;
+    if (record.state != kInProgress) {
+        // A test that never began has nothing to resume.
+        view.SetLoadEnabled(false);
+        return StartOutcome::kDatabaseError;
+    }
+    return StartOutcome::kReady;
 }
 
 ProcessOutcome ProcessAnswer(LineReader& database, TestRecord& record, TestView& view) {
@@ -80,7 +88,8 @@ bool ChooseAnswer(TestRecord& record, std::int16_t index) {
 }
 
 bool ShouldOfferSave(const TestRecord& record) {
-    return record.qno < record.totalq && record.qno != record.savedq && record.qno > 1 &&
+    // The last question counts too: closing there loses every answer given.
+    return record.qno <= record.totalq && record.qno != record.savedq && record.qno > 1 &&
            record.state == kInProgress;
 }
 

@@ -18,8 +18,9 @@ enum class StartOutcome {
     kFileNotFound,   // no database; treated as a database error
 };
 
-// The start of a test: clears the answers, opens the database `fname` and
-// reads the header and the first question.
+// The start of a test: clears the answers and the question of the last save
+// or load, opens the database `fname` and reads the header and the first
+// question. When that fails, Load is disabled.
 StartOutcome StartTest(LineReader& database, TestRecord& record, TestView& view,
                        const std::string& fname);
 
@@ -36,8 +37,9 @@ ProcessOutcome ProcessAnswer(LineReader& database, TestRecord& record, TestView&
 // A click on answer option `index`. True when the window must close.
 bool ChooseAnswer(TestRecord& record, std::int16_t index);
 
-// Whether closing the window should ask to save: only in the middle of a
-// test, and only when the question differs from the last save or load.
+// Whether closing the window would lose answers and so should ask to save: a
+// test in progress past its first question, up to its last, whose question
+// differs from the last save or load.
 bool ShouldOfferSave(const TestRecord& record);
 
 }  // namespace orv
