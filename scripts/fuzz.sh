@@ -1,8 +1,8 @@
 #!/bin/bash
 # Builds the core, its tests and its fuzz targets with clang, AddressSanitizer
-# and UndefinedBehaviorSanitizer into build-sanitize/, then runs each fuzz
-# target (or only TARGET: database, saved_file, save_name) for SECONDS
-# (default 600; 0 only builds). Each target starts from its seeds in
+# and UndefinedBehaviorSanitizer into build-sanitize/, then runs the fuzz
+# targets (or only TARGET: database, saved_file, save_name) side by side for
+# SECONDS (default 600; 0 only builds). Each target starts from its seeds in
 # tests/fuzz/corpus/<target>/ and keeps the inputs it adds in
 # build-sanitize/fuzz/corpus/<target>/; an input that breaks a promise is kept
 # in build-sanitize/fuzz/ and the script fails.
@@ -32,19 +32,31 @@ if [[ -z ${TMPDIR:-} && -d /dev/shm && -w /dev/shm ]]; then
     export TMPDIR=/dev/shm
 fi
 out=build-sanitize/fuzz
-for target in "${targets[@]}"; do
-    if [[ ! -x build-sanitize/tests/fuzz/fuzz_$target ]]; then
-        echo "No fuzz target \"$target\" (database, saved_file, save_name)." >&2
-        exit 2
-    fi
+fuzz() {
+    local target=$1
     mkdir -p "$out/corpus/$target"
     if ! "build-sanitize/tests/fuzz/fuzz_$target" -max_total_time="$seconds" -print_final_stats=1 \
         -artifact_prefix="$out/" "$out/corpus/$target" "tests/fuzz/corpus/$target" \
         >"$out/$target.log" 2>&1; then
         tail -n 40 "$out/$target.log"
         echo "fuzz_$target: FINDING (input kept in $out/, log $out/$target.log)"
-        exit 1
+        return 1
     fi
     sed -n "s|^#\([0-9]*\)[[:space:]]*DONE[[:space:]]*cov: \([0-9]*\) ft: \([0-9]*\) corp: \([0-9]*\)/.*|fuzz_$target: ${seconds} s, \1 runs, cov \2, ft \3, corpus \4 inputs, no finding|p" \
         "$out/$target.log"
+}
+
+runs=()
+for target in "${targets[@]}"; do
+    if [[ ! -x build-sanitize/tests/fuzz/fuzz_$target ]]; then
+        echo "No fuzz target \"$target\" (database, saved_file, save_name)." >&2
+        exit 2
+    fi
+    fuzz "$target" &
+    runs+=($!)
 done
+status=0
+for run in "${runs[@]}"; do
+    wait "$run" || status=1
+done
+exit $status

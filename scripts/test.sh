@@ -15,5 +15,5 @@ fi
 echo "== core under AddressSanitizer and UndefinedBehaviorSanitizer, built with clang"
 bash scripts/fuzz.sh 0
 (cd build-sanitize && ctest --output-on-failure --timeout 300)
-echo "== each fuzz target for 20 s"
+echo "== the fuzz targets, side by side for 20 s"
 bash scripts/fuzz.sh 20
