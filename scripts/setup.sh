@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(cmake make g++ qt6-base-dev libgl-dev libgtest-dev fonts-dejavu-core)
 if [[ "${1:-run}" == "test" ]]; then
-    packages+=(cups cups-bsd printer-driver-cups-pdf poppler-utils xvfb xauth)
+    packages+=(cups cups-bsd printer-driver-cups-pdf poppler-utils xvfb xauth clang libclang-rt-14-dev)
 fi
 
 missing=()

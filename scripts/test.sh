@@ -1,7 +1,8 @@
 #!/bin/bash
 # Installs what is missing, builds, and runs the whole test suite: the core
 # and window tests, the printing tests against a local print server, and the
-# core again under AddressSanitizer and UndefinedBehaviorSanitizer.
+# core again under AddressSanitizer and UndefinedBehaviorSanitizer, built with
+# clang, and a short run of each of its fuzz targets.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh test
@@ -11,9 +12,8 @@ if [[ -x scripts/start-print-server.sh ]]; then
 fi
 (cd build && ctest --output-on-failure --timeout 300)
 
-echo "== core under AddressSanitizer and UndefinedBehaviorSanitizer"
-cmake -S . -B build-sanitize -DORV_CORE_ONLY=ON -DCMAKE_BUILD_TYPE=Debug \
-    -DCMAKE_CXX_FLAGS="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer" \
-    >/dev/null
-cmake --build build-sanitize -j"$(nproc)"
+echo "== core under AddressSanitizer and UndefinedBehaviorSanitizer, built with clang"
+bash scripts/fuzz.sh 0
 (cd build-sanitize && ctest --output-on-failure --timeout 300)
+echo "== the fuzz targets, side by side for 20 s"
+bash scripts/fuzz.sh 20
