@@ -56,6 +56,7 @@ class frmTest : public QWidget, private orv::TestView {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     void Form_Load();
@@ -63,6 +64,8 @@ class frmTest : public QWidget, private orv::TestView {
     // Closing in the middle of a test asks whether to save the responses.
     void OfferToSave();
     void CreateControls();
+    void AnnounceQuestion();
+    void EnableButton(QPushButton* button, bool enabled);
 
     // What the test steps show.
     void ShowMessage(const std::string& text) override;
