@@ -8,19 +8,23 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include "app/accessible_document.h"
 #include "app/form_look.h"
 
 namespace orv::app {
 
-HelpViewer::HelpViewer(QWidget* parent) : QWidget(parent), browser_(new QTextBrowser(this)) {
+HelpViewer::HelpViewer(QWidget* parent) : QWidget(parent) {
+    InstallAccessibleDocuments();
+    browser_ = new QTextBrowser(this);
     setWindowTitle(QString::fromLatin1(kHelpViewerTitle));
     setWindowIcon(ProgramIcon());
+    setAttribute(Qt::WA_KeyboardFocusChange);
     browser_->setOpenExternalLinks(true);
     browser_->document()->setDocumentMargin(12);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(browser_);
-    resize(680, 600);
+    SetClientSize(this, 10200, 9000);
 }
 
 void HelpViewer::OpenFile(const QString& path) {
