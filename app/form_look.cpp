@@ -81,8 +81,7 @@ void ApplyFormLook(QWidget* window, const QString& caption, double font_points) 
     window->setPalette(palette);
     window->setAutoFillBackground(true);
     window->setFont(SansFont(font_points));
-    // The styles draw the focus frame only once the focus was moved by keys.
-    window->setAttribute(Qt::WA_KeyboardFocusChange);
+    KeepFocusVisible(window);
 }
 
 void SetUpFixedDialog(QDialog* dialog, const QString& caption, int width, int height) {
@@ -153,7 +152,27 @@ class RecentreWhenFramed : public QObject {
     }
 };
 
+// The styles draw the focus frame only in a window whose focus was moved by
+// keys, and showing a window forgets that it was.
+class FocusAlwaysVisible : public QObject {
+  public:
+    explicit FocusAlwaysVisible(QWidget* window) : QObject(window) {
+        window->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Show) {
+            static_cast<QWidget*>(watched)->setAttribute(Qt::WA_KeyboardFocusChange);
+        }
+        return false;
+    }
+};
+
 }  // namespace
+
+void KeepFocusVisible(QWidget* window) {
+    new FocusAlwaysVisible(window);
+}
 
 void CentreOnScreen(QWidget* window) {
     if (window->isVisible()) {

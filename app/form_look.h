@@ -46,6 +46,10 @@ void ApplyFormLook(QWidget* window, const QString& caption, double font_points);
 // with the default 8.25 pt font, and a fixed client size in twips.
 void SetUpFixedDialog(QDialog* dialog, const QString& caption, int width, int height);
 
+// The focused control of the window always shows its focus frame, whether
+// the focus came there by keys, by mouse or at the opening.
+void KeepFocusVisible(QWidget* window);
+
 // Gives a label or option button the pale yellow background of its window.
 void PaintPaleYellow(QWidget* control);
 

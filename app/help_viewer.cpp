@@ -18,7 +18,7 @@ HelpViewer::HelpViewer(QWidget* parent) : QWidget(parent) {
     browser_ = new QTextBrowser(this);
     setWindowTitle(QString::fromLatin1(kHelpViewerTitle));
     setWindowIcon(ProgramIcon());
-    setAttribute(Qt::WA_KeyboardFocusChange);
+    KeepFocusVisible(this);
     browser_->setOpenExternalLinks(true);
     browser_->document()->setDocumentMargin(12);
     auto* layout = new QVBoxLayout(this);

@@ -43,7 +43,7 @@ int MsgBox(QWidget* parent, const std::string& text, int flags, const std::strin
                     QMessageBox::NoButton, parent);
     box.setWindowIcon(ProgramIcon());
     box.setWindowModality(Qt::ApplicationModal);
-    box.setAttribute(Qt::WA_KeyboardFocusChange);
+    KeepFocusVisible(&box);
     MakeRoomForTitle(box);
     if (flags == kYesNoDefaultNo) {
         box.addButton(QMessageBox::Yes);

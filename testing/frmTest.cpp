@@ -230,9 +230,19 @@ void frmTest::SetSaveEnabled(bool enabled) {
 
 // A Load or Save button that goes off while it has the focus (after a load
 // or a save) hands the focus to Process, so that the test goes on from there.
+// The focus moves once the handler is done: the question then on screen is
+// the one a screen reader reads with it.
 void frmTest::EnableButton(QPushButton* button, bool enabled) {
     if (!enabled && focusWidget() == button) {
-        controls_->cmdProcess->setFocus();
+        button->clearFocus();
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                if (IsLoaded()) {
+                    controls_->cmdProcess->setFocus();
+                }
+            },
+            Qt::QueuedConnection);
     }
     button->setEnabled(enabled);
 }
