@@ -42,8 +42,8 @@ QLabel* Picture(const char* file_name, const QString& description, int left, int
     if (!pixmap.isNull()) {
         const double scale = app::FontScale();
         if (scale > 1) {
-            pixmap =
-                pixmap.scaled(pixmap.size() * scale, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+            pixmap = pixmap.scaled(pixmap.size() * scale, Qt::IgnoreAspectRatio,
+                                   Qt::SmoothTransformation);
         }
         picture->setPixmap(pixmap);
         picture->resize(pixmap.size());
