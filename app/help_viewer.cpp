@@ -2,7 +2,9 @@
 
 #include <QDir>
 #include <QFile>
+#include <QGuiApplication>
 #include <QPointer>
+#include <QScreen>
 #include <QTextBrowser>
 #include <QTextDocument>
 #include <QUrl>
@@ -25,6 +27,10 @@ HelpViewer::HelpViewer(QWidget* parent) : QWidget(parent) {
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(browser_);
     SetClientSize(this, 10200, 9000);
+    // Grown with a large text, it still leaves the desktop's edges free.
+    if (const QScreen* desktop = QGuiApplication::primaryScreen()) {
+        resize(size().boundedTo(desktop->availableSize() * 0.9));
+    }
 }
 
 void HelpViewer::OpenFile(const QString& path) {
