@@ -5,9 +5,13 @@
 #include <QEvent>
 #include <QFile>
 #include <QFontDatabase>
+#include <QFontMetricsF>
 #include <QPalette>
+#include <QPushButton>
 #include <QScreen>
 #include <QWidget>
+
+#include <algorithm>
 
 #include "app/core/centre.h"
 
@@ -31,13 +35,41 @@ QFont SansFont(double points, bool bold, bool underline) {
     return font;
 }
 
+double FontScale() {
+    static const QString letters =
+        QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
+    double scale = 1.0;
+    for (const double points : {8.25, 9.75, 12.0}) {
+        QFont design(QStringLiteral("DejaVu Sans"));
+        design.setPixelSize(qRound(points * 96 / 72));
+        const QFontMetricsF planned(design);
+        const QFontMetricsF used(SansFont(points));
+        scale =
+            std::max({scale, used.horizontalAdvance(letters) / planned.horizontalAdvance(letters),
+                      used.height() / planned.height()});
+    }
+    return scale;
+}
+
+int Pixels(int twips) {
+    return TwipsToPixels(twips, FontScale());
+}
+
 void Place(QWidget* control, int left, int top, int width, int height) {
-    control->setGeometry(TwipsToPixels(left), TwipsToPixels(top), TwipsToPixels(width),
-                         TwipsToPixels(height));
+    const double scale = FontScale();
+    control->setGeometry(TwipsToPixels(left, scale), TwipsToPixels(top, scale),
+                         TwipsToPixels(width, scale), TwipsToPixels(height, scale));
 }
 
 void SetClientSize(QWidget* window, int width, int height) {
-    window->resize(TwipsToPixels(width), TwipsToPixels(height));
+    const double scale = FontScale();
+    window->resize(TwipsToPixels(width, scale), TwipsToPixels(height, scale));
+}
+
+void PressButtonsWithReturn(QWidget* window) {
+    for (QPushButton* button : window->findChildren<QPushButton*>()) {
+        button->setAutoDefault(true);
+    }
 }
 
 void ApplyFormLook(QWidget* window, const QString& caption, double font_points) {
@@ -49,6 +81,7 @@ void ApplyFormLook(QWidget* window, const QString& caption, double font_points) 
     window->setPalette(palette);
     window->setAutoFillBackground(true);
     window->setFont(SansFont(font_points));
+    KeepFocusVisible(window);
 }
 
 void SetUpFixedDialog(QDialog* dialog, const QString& caption, int width, int height) {
@@ -119,7 +152,27 @@ class RecentreWhenFramed : public QObject {
     }
 };
 
+// The styles draw the focus frame only in a window whose focus was moved by
+// keys, and showing a window forgets that it was.
+class FocusAlwaysVisible : public QObject {
+  public:
+    explicit FocusAlwaysVisible(QWidget* window) : QObject(window) {
+        window->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Show) {
+            static_cast<QWidget*>(watched)->setAttribute(Qt::WA_KeyboardFocusChange);
+        }
+        return false;
+    }
+};
+
 }  // namespace
+
+void KeepFocusVisible(QWidget* window) {
+    new FocusAlwaysVisible(window);
+}
 
 void CentreOnScreen(QWidget* window) {
     if (window->isVisible()) {

@@ -18,18 +18,37 @@ QColor PaleYellow();
 // "MS Sans Serif" everywhere.
 QFont SansFont(double points, bool bold = false, bool underline = false);
 
+// How many times larger than designed the text of the windows comes out,
+// never less than 1: the widest of the average letter width and the line
+// height of the sans face at the program's text sizes, against the face the
+// windows were laid out with at 96 dots per inch. Like dialog units, it
+// grows every window and control with a larger text size or a wider face.
+double FontScale();
+
+// Twips to pixels at the current FontScale().
+int Pixels(int twips);
+
 // Positions a control by its Left, Top, Width, Height in twips.
 void Place(QWidget* control, int left, int top, int width, int height);
 
 // Sets a window's client area to the given size in twips.
 void SetClientSize(QWidget* window, int width, int height);
 
-// Caption, icon, pale yellow background and font of a window.
+// Return and Enter press the focused button of a window that is not a
+// dialog, as they do in dialogs.
+void PressButtonsWithReturn(QWidget* window);
+
+// Caption, icon, pale yellow background and font of a window, whose focused
+// control always shows its focus frame.
 void ApplyFormLook(QWidget* window, const QString& caption, double font_points);
 
 // A small fixed window: a title bar with the close box only, the form look
 // with the default 8.25 pt font, and a fixed client size in twips.
 void SetUpFixedDialog(QDialog* dialog, const QString& caption, int width, int height);
+
+// The focused control of the window always shows its focus frame, whether
+// the focus came there by keys, by mouse or at the opening.
+void KeepFocusVisible(QWidget* window);
 
 // Gives a label or option button the pale yellow background of its window.
 void PaintPaleYellow(QWidget* control);

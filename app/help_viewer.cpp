@@ -2,25 +2,35 @@
 
 #include <QDir>
 #include <QFile>
+#include <QGuiApplication>
 #include <QPointer>
+#include <QScreen>
 #include <QTextBrowser>
 #include <QTextDocument>
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include "app/accessible_document.h"
 #include "app/form_look.h"
 
 namespace orv::app {
 
-HelpViewer::HelpViewer(QWidget* parent) : QWidget(parent), browser_(new QTextBrowser(this)) {
+HelpViewer::HelpViewer(QWidget* parent) : QWidget(parent) {
+    InstallAccessibleDocuments();
+    browser_ = new QTextBrowser(this);
     setWindowTitle(QString::fromLatin1(kHelpViewerTitle));
     setWindowIcon(ProgramIcon());
+    KeepFocusVisible(this);
     browser_->setOpenExternalLinks(true);
     browser_->document()->setDocumentMargin(12);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(browser_);
-    resize(680, 600);
+    SetClientSize(this, 10200, 9000);
+    // Grown with a large text, it still leaves the desktop's edges free.
+    if (const QScreen* desktop = QGuiApplication::primaryScreen()) {
+        resize(size().boundedTo(desktop->availableSize() * 0.9));
+    }
 }
 
 void HelpViewer::OpenFile(const QString& path) {

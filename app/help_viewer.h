@@ -21,7 +21,7 @@ class HelpViewer : public QWidget {
     QTextBrowser* browser() const { return browser_; }
 
   private:
-    QTextBrowser* browser_;
+    QTextBrowser* browser_ = nullptr;
 };
 
 // Title of the viewer while its file has no title of its own.

@@ -1,5 +1,7 @@
 #include "app/message_box.h"
 
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QMessageBox>
 
 #include "app/form_look.h"
@@ -11,6 +13,20 @@ namespace {
 MessageBoxHandler& Handler() {
     static MessageBoxHandler handler;
     return handler;
+}
+
+// A message box is only as wide as its text and buttons, which can leave too
+// little of the title bar for the title. Room for the title in bold, the icon
+// and the title bar's buttons keeps it whole.
+void MakeRoomForTitle(QMessageBox& box) {
+    QFont bold = box.font();
+    bold.setBold(true);
+    const QFontMetrics metrics(bold);
+    const int width = metrics.horizontalAdvance(box.windowTitle()) + 6 * metrics.height();
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
+        grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Fixed, QSizePolicy::Minimum),
+                      grid->rowCount(), 0, 1, grid->columnCount());
+    }
 }
 
 }  // namespace
@@ -27,6 +43,8 @@ int MsgBox(QWidget* parent, const std::string& text, int flags, const std::strin
                     QMessageBox::NoButton, parent);
     box.setWindowIcon(ProgramIcon());
     box.setWindowModality(Qt::ApplicationModal);
+    KeepFocusVisible(&box);
+    MakeRoomForTitle(box);
     if (flags == kYesNoDefaultNo) {
         box.addButton(QMessageBox::Yes);
         box.setDefaultButton(box.addButton(QMessageBox::No));

@@ -1,8 +1,11 @@
 #include "evaluation/frmEval.h"
 
+#include <QFontMetricsF>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
+#include <algorithm>
 
 #include "app/core/app_title.h"
 #include "app/form_look.h"
@@ -15,6 +18,8 @@ namespace {
 
 constexpr const char* kNoPrinter = "No printer is available. The evaluation was not printed.";
 constexpr const char* kPrintFailed = "The evaluation could not be printed.";
+constexpr double kLargestPoints = 12;
+constexpr double kSmallestPoints = 8;
 
 }  // namespace
 
@@ -32,10 +37,13 @@ frmEval::frmEval() : QWidget(nullptr) {
     // Locked: the user can scroll and select, but not change the text.
     Text1 = new QPlainTextEdit(this);
     app::Place(Text1, 360, 600, 8655, 4815);
-    Text1->setFont(app::SansFont(12));
+    Text1->setFont(app::SansFont(kLargestPoints));
     Text1->setReadOnly(true);
     Text1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // The evaluation text breaks its own lines.
+    Text1->setLineWrapMode(QPlainTextEdit::NoWrap);
+    Text1->setAccessibleName(Label1->text());
 
     cmdPrint = new QPushButton(QStringLiteral("Print"), this);
     app::Place(cmdPrint, 2640, 5760, 1095, 375);
@@ -46,6 +54,7 @@ frmEval::frmEval() : QWidget(nullptr) {
     setTabOrder(cmdPrint, cmdQuit);
     connect(cmdPrint, &QPushButton::clicked, this, &frmEval::cmdPrint_Click);
     connect(cmdQuit, &QPushButton::clicked, this, &frmEval::cmdQuit_Click);
+    app::PressButtonsWithReturn(this);
     Form_Load();
 }
 
@@ -55,7 +64,30 @@ void frmEval::Form_Load() {
 
 void frmEval::SetEvaluation(const std::string& text) {
     evaluation_ = text;
-    Text1->setPlainText(orv::evaluation::PrintableLines(text));
+    const QString lines = orv::evaluation::PrintableLines(text);
+    Text1->setFont(app::SansFont(TextPoints(lines)));
+    Text1->setPlainText(lines);
+}
+
+// The largest size, in steps of a quarter point, at which the widest line
+// fits the box; below the smallest readable size the box scrolls sideways.
+double frmEval::TextPoints(const QString& lines) const {
+    const QStringList split = lines.split(QLatin1Char('\n'));
+    const qreal room = Text1->contentsRect().width() -
+                       Text1->verticalScrollBar()->sizeHint().width() -
+                       2 * Text1->document()->documentMargin() - Text1->cursorWidth();
+    double points = kLargestPoints;
+    for (; points > kSmallestPoints; points -= 0.25) {
+        const QFontMetricsF metrics(app::SansFont(points));
+        qreal widest = 0;
+        for (const QString& line : split) {
+            widest = std::max(widest, metrics.horizontalAdvance(line));
+        }
+        if (widest <= room) {
+            break;
+        }
+    }
+    return points;
 }
 
 void frmEval::cmdPrint_Click() {

@@ -29,6 +29,7 @@ class frmEval : public QWidget {
 
   private:
     void Form_Load();
+    double TextPoints(const QString& lines) const;
 
     std::string evaluation_;
 };

@@ -30,10 +30,12 @@ ChooserDialog::ChooserDialog(const Design& design, QWidget* parent) : QDialog(pa
     app::PaintPaleYellow(Label1);
     File1 = new SavedFileList(this);
     PlaceAt(File1, design.list_at);
+    File1->setAccessibleName(design.label);
     cmdOK = new QPushButton(QStringLiteral("OK"), this);
     PlaceAt(cmdOK, design.ok_at);
     setTabOrder(File1, cmdOK);
 
+    connect(File1, &SavedFileList::Selected, this, [this](int index) { File1_Select(index); });
     connect(File1, &SavedFileList::Clicked, this, [this](int index) { File1_Click(index); });
     connect(File1, &SavedFileList::DoubleClicked, this,
             [this](int index) { File1_DblClick(index); });

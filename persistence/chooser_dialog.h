@@ -19,6 +19,8 @@ class ChooserDialog : public QDialog {
     SavedFileList* File1 = nullptr;
     QPushButton* cmdOK = nullptr;
 
+    // An entry picked by mouse or keys; a click also moves the focus to OK.
+    virtual void File1_Select(int index) = 0;
     virtual void File1_Click(int index) = 0;
     virtual void File1_DblClick(int index) = 0;
     virtual void cmdOK_Click() = 0;

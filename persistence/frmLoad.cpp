@@ -16,15 +16,18 @@ void frmLoad::Form_Paint() {
     selname.clear();
 }
 
-void frmLoad::File1_Click(int index) {
+void frmLoad::File1_Select(int index) {
     selidx = index;
     selname = File1->NameAt(index);
+}
+
+void frmLoad::File1_Click(int index) {
+    File1_Select(index);
     cmdOK->setFocus();
 }
 
 void frmLoad::File1_DblClick(int index) {
-    selidx = index;
-    selname = File1->NameAt(index);
+    File1_Select(index);
     cmdOK_Click();
 }
 

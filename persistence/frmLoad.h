@@ -15,6 +15,7 @@ class frmLoad : public ChooserDialog {
     int selidx = -1;
     std::string selname;
 
+    void File1_Select(int index) override;
     void File1_Click(int index) override;
     void File1_DblClick(int index) override;
     void cmdOK_Click() override;

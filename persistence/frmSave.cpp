@@ -1,5 +1,6 @@
 #include "persistence/frmSave.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -17,6 +18,7 @@ frmSave::frmSave(std::string& loadfn, QWidget* parent)
       loadfn_(loadfn) {
     txtFN = new QLineEdit(this);
     app::Place(txtFN, 1440, 600, 1695, 285);
+    Label1->setBuddy(txtFN);
     setTabOrder(cmdOK, txtFN);
 }
 
@@ -25,13 +27,17 @@ void frmSave::Form_Paint() {
     txtFN->clear();
 }
 
-void frmSave::File1_Click(int index) {
+void frmSave::File1_Select(int index) {
     txtFN->setText(app::FromFileText(File1->NameAt(index)));
+}
+
+void frmSave::File1_Click(int index) {
+    File1_Select(index);
     cmdOK->setFocus();
 }
 
 void frmSave::File1_DblClick(int index) {
-    txtFN->setText(app::FromFileText(File1->NameAt(index)));
+    File1_Select(index);
     cmdOK_Click();
 }
 

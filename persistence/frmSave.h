@@ -21,6 +21,7 @@ class frmSave : public ChooserDialog {
     int cpos = 0;
     std::string cchar;
 
+    void File1_Select(int index) override;
     void File1_Click(int index) override;
     void File1_DblClick(int index) override;
     void cmdOK_Click() override;

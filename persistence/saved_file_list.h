@@ -5,8 +5,10 @@
 #include <string>
 
 // The file list of the choosers: the names, without folder, of the saved
-// files of one test in one folder, sorted, one selectable at a time. Clicked
-// reports a pick by mouse or keyboard, DoubleClicked a double-click.
+// files of one test in one folder, sorted, one selectable at a time. Selected
+// reports a pick by mouse or keyboard, Clicked a click and DoubleClicked a
+// double-click. Until an entry is picked, the first arrow key picks the
+// first entry.
 class SavedFileList : public QListWidget {
     Q_OBJECT
   public:
@@ -23,8 +25,12 @@ class SavedFileList : public QListWidget {
     std::string NameAt(int index) const;
 
   signals:
+    void Selected(int index);
     void Clicked(int index);
     void DoubleClicked(int index);
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     std::string folder_;

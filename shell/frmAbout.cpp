@@ -4,7 +4,6 @@
 #include <QCursor>
 #include <QFile>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QPalette>
 #include <QPixmap>
 #include <QPushButton>
@@ -12,6 +11,7 @@
 #include "app/core/app_title.h"
 #include "app/core/program_files.h"
 #include "app/form_look.h"
+#include "app/link_label.h"
 #include "app/open_external.h"
 
 namespace app = orv::app;
@@ -29,14 +29,22 @@ QLabel* TextLabel(const QString& text, bool bold, QWidget* window) {
     return label;
 }
 
-// A picture from the program folder, shown at its own size from its Left and
-// Top; a missing picture leaves the place empty.
-QLabel* Picture(const char* file_name, int left, int top, int width, int height, QWidget* window) {
+// A picture from the program folder, shown from its Left and Top at its own
+// size, grown as the text of the window is; a missing picture leaves the place
+// empty. `description` is what a screen reader says of it.
+QLabel* Picture(const char* file_name, const QString& description, int left, int top, int width,
+                int height, QWidget* window) {
     auto* picture = new QLabel(window);
     app::Place(picture, left, top, width, height);
+    picture->setAccessibleName(description);
     const std::string path = orv::ProgramPath(app::ProgramFolder(), file_name);
-    const QPixmap pixmap(app::FromFilePath(path));
+    QPixmap pixmap(app::FromFilePath(path));
     if (!pixmap.isNull()) {
+        const double scale = app::FontScale();
+        if (scale > 1) {
+            pixmap = pixmap.scaled(pixmap.size() * scale, Qt::IgnoreAspectRatio,
+                                   Qt::SmoothTransformation);
+        }
         picture->setPixmap(pixmap);
         picture->resize(pixmap.size());
     }
@@ -60,9 +68,10 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
 
     Command1 = new QPushButton(QStringLiteral("OK"), this);
     app::Place(Command1, 2400, 3240, 1215, 375);
-    Image1 = Picture("orvbanner.jpg", 720, 0, 4530, 780, this);
+    Image1 =
+        Picture("orvbanner.jpg", QStringLiteral("Orvane Software banner"), 720, 0, 4530, 780, this);
 
-    Label6 = new QLabel(QStringLiteral("http://www.example.com/orvane"), this);
+    Label6 = new app::LinkLabel(QStringLiteral("http://www.example.com/orvane"), this);
     app::Place(Label6, 960, 2640, 3855, 375);
     Label6->setFont(app::SansFont(kLabelPoints, true, true));
     Label6->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -71,7 +80,6 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
     blue.setColor(QPalette::WindowText, QColor(0, 0, 255));
     Label6->setPalette(blue);
     Label6->setCursor(PointingHandCursor());
-    Label6->installEventFilter(this);
 
     Label5 = TextLabel(QStringLiteral("orvane@example.com"), true, this);
     app::Place(Label5, 1080, 2280, 3375, 375);
@@ -79,7 +87,8 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
     app::Place(Label4, 1080, 1200, 3495, 255);
     Label3 = TextLabel(QStringLiteral("Orvane Personality Tests"), true, this);
     app::Place(Label3, 720, 840, 4095, 375);
-    Image2 = Picture("orvportrait.bmp", 4920, 1035, 1665, 2145, this);
+    Image2 = Picture("orvportrait.bmp", QStringLiteral("Portrait of the author"), 4920, 1035, 1665,
+                     2145, this);
     Label2 = TextLabel(QStringLiteral("Written by the Orvane design team"), false, this);
     app::Place(Label2, 600, 2040, 4095, 375);
     // The copyright notice, between the version line and the author.
@@ -87,11 +96,13 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
     app::Place(Label1, 720, 1560, 4095, 375);
     // The boxes overlap a little (the author's reaches into the contact's);
     // each lower label lies above the one over it so that no text is covered.
-    for (QLabel* label : {Label3, Label4, Label1, Label2, Label5, Label6}) {
+    for (QLabel* label : {Label3, Label4, Label1, Label2, Label5, static_cast<QLabel*>(Label6)}) {
         label->raise();
     }
 
+    setTabOrder(Command1, Label6);
     connect(Command1, &QPushButton::clicked, this, &frmAbout::Command1_Click);
+    connect(Label6, &app::LinkLabel::Activated, this, &frmAbout::Label6_Click);
     Form_Load();
 }
 
@@ -105,22 +116,4 @@ void frmAbout::Label6_Click() {
 
 void frmAbout::Form_Load() {
     app::CentreOnScreen(this);
-}
-
-// A click on the web address: the left button pressed and released over it.
-bool frmAbout::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == Label6) {
-        if (event->type() == QEvent::MouseButtonPress) {
-            label6_pressed_ = static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
-        } else if (event->type() == QEvent::MouseButtonRelease) {
-            const auto* mouse = static_cast<QMouseEvent*>(event);
-            const bool click = label6_pressed_ && mouse->button() == Qt::LeftButton &&
-                               Label6->rect().contains(mouse->position().toPoint());
-            label6_pressed_ = false;
-            if (click) {
-                Label6_Click();
-            }
-        }
-    }
-    return QDialog::eventFilter(watched, event);
 }

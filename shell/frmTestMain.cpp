@@ -72,6 +72,7 @@ frmTestMain::frmTestMain() : test_window_(std::make_unique<frmTest>(*this)) {
     connect(cmdStart, &QPushButton::clicked, this, &frmTestMain::cmdStart_Click);
     connect(cmdQuit, &QPushButton::clicked, this, &frmTestMain::cmdQuit_Click);
     connect(Command1, &QPushButton::clicked, this, &frmTestMain::Command1_Click);
+    app::PressButtonsWithReturn(this);
 
     // The window's outer size is the client area plus the menu bar.
     resize(client->size() + QSize(0, menuBar()->sizeHint().height()));
@@ -83,6 +84,8 @@ frmTestMain::~frmTestMain() = default;
 void frmTestMain::Form_Load() {
     testno = orv::kNoTest;
     app::CentreOnScreen(this);
+    // The focus starts where the tab order does.
+    Option1[0]->setFocus();
 }
 
 void frmTestMain::Option1_Click(int index) {

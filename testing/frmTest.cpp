@@ -2,9 +2,11 @@
 
 #include <QButtonGroup>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 
 #include "app/core/app_title.h"
 #include "app/core/program_files.h"
@@ -18,7 +20,6 @@ namespace app = orv::app;
 
 frmTest::frmTest(frmTestMain& main_window) : QWidget(nullptr), main_window_(main_window) {
     app::ApplyFormLook(this, QString::fromLatin1(orv::kAppTitle), 9.75);
-    app::SetClientSize(this, 9360, 6615);
 }
 
 frmTest::~frmTest() = default;
@@ -34,6 +35,8 @@ void frmTest::ShowTest() {
 }
 
 void frmTest::CreateControls() {
+    // Each load shows the window at its design size, whatever size it was left at.
+    app::SetClientSize(this, 9360, 6615);
     controls_ = std::make_unique<Controls>();
     Controls& c = *controls_;
     c.panel = new QWidget(this);
@@ -98,7 +101,26 @@ void frmTest::CreateControls() {
     connect(c.cmdProcess, &QPushButton::clicked, this, &frmTest::cmdProcess_Click);
     connect(c.cmdLoad, &QPushButton::clicked, this, &frmTest::cmdLoad_Click);
     connect(c.cmdSave, &QPushButton::clicked, this, &frmTest::cmdSave_Click);
+    app::PressButtonsWithReturn(c.panel);
+    // The keys 1, 2 and 3 choose the answers from the top down, as a click does.
+    const Qt::Key keys[3] = {Qt::Key_3, Qt::Key_2, Qt::Key_1};
+    for (int index = 0; index < 3; ++index) {
+        QRadioButton* option = c.Option1[index];
+        new QShortcut(QKeySequence(keys[index]), c.panel, [option] {
+            option->setFocus(Qt::ShortcutFocusReason);
+            option->click();
+        });
+    }
     c.panel->show();
+}
+
+void frmTest::keyPressEvent(QKeyEvent* event) {
+    // Return and Enter press Process unless a focused button took them.
+    if (IsLoaded() && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
+        controls_->cmdProcess->click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void frmTest::Form_Load() {
@@ -174,6 +196,23 @@ void frmTest::SetStatusLine(int index, const std::string& text) {
 
 void frmTest::SetQuestionText(const std::string& text) {
     controls_->lblQ->setText(app::FromFileText(text));
+    AnnounceQuestion();
+}
+
+// A screen reader speaks the focused control's description when the control
+// gets the focus and whenever the description changes. Process, which holds
+// the focus while a test is taken, describes the question on screen.
+void frmTest::AnnounceQuestion() {
+    const Controls& c = *controls_;
+    QStringList parts;
+    for (const QLabel* status : {c.lblStatus[2], c.lblStatus[1]}) {
+        if (!status->text().isEmpty()) {
+            parts << status->text();
+        }
+    }
+    const QString number = parts.join(QStringLiteral(", "));
+    c.cmdProcess->setAccessibleDescription(number.isEmpty() ? c.lblQ->text()
+                                                            : number + ": " + c.lblQ->text());
 }
 
 void frmTest::ClearOptions() {
@@ -187,9 +226,28 @@ void frmTest::ClearOptions() {
 }
 
 void frmTest::SetLoadEnabled(bool enabled) {
-    controls_->cmdLoad->setEnabled(enabled);
+    EnableButton(controls_->cmdLoad, enabled);
 }
 
 void frmTest::SetSaveEnabled(bool enabled) {
-    controls_->cmdSave->setEnabled(enabled);
+    EnableButton(controls_->cmdSave, enabled);
+}
+
+// A Load or Save button that goes off while it has the focus (after a load
+// or a save) hands the focus to Process, so that the test goes on from there.
+// The focus moves once the handler is done: the question then on screen is
+// the one a screen reader reads with it.
+void frmTest::EnableButton(QPushButton* button, bool enabled) {
+    if (!enabled && focusWidget() == button) {
+        button->clearFocus();
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                if (IsLoaded()) {
+                    controls_->cmdProcess->setFocus();
+                }
+            },
+            Qt::QueuedConnection);
+    }
+    button->setEnabled(enabled);
 }

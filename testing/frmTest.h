@@ -61,6 +61,7 @@ class frmTest : public QWidget, private orv::TestView {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     void Form_Load();
@@ -69,6 +70,8 @@ class frmTest : public QWidget, private orv::TestView {
     // The Save operation; true when the file was written.
     bool SaveResponses();
     void CreateControls();
+    void AnnounceQuestion();
+    void EnableButton(QPushButton* button, bool enabled);
 
     // What the test steps show.
     void ShowMessage(const std::string& text) override;

@@ -80,27 +80,42 @@ class InstrAboutTest : public QObject {
     }
 
     // Prefix + target as a command line; on NT the target with the window that asked.
+    // The web address is a link: Tab from OK reaches it, Return, Enter and Space
+    // follow it as a click does, and so does a screen reader's press.
     void launches() {
         std::vector<LaunchRequest> sent;
         orv::app::SetLauncher([&](const LaunchRequest& request) { sent.push_back(request); });
         frmTestMain main;
         frmAbout about(&main);
+        about.show();
+        QVERIFY(QTest::qWaitForWindowActive(&about));
+        QCOMPARE(QApplication::focusWidget(), about.Command1);
+        QTest::keyClick(about.Command1, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), about.Label6);
+        auto* link = QAccessible::queryAccessibleInterface(about.Label6);
+        QCOMPARE(link->role(), QAccessible::Link);
         for (const std::int16_t platform : {1, 2}) {
             orv::app::SetPlatformIdOverride(platform);
             QTest::mouseClick(main.Command1, Qt::LeftButton);
             QTest::mouseClick(about.Label6, Qt::LeftButton, {}, QPoint(10, 10));
         }
+        for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space}) {
+            QTest::keyClick(about.Label6, key);
+        }
+        link->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
         orv::app::SetLauncher({});
         orv::app::SetPlatformIdOverride(std::nullopt);
         const std::string help = orv::app::ProgramFolder() + "/orvtest.hlp";
         const std::string web = "http://www.example.com/orvane";
-        QCOMPARE(sent.size(), std::size_t{4});
+        QCOMPARE(sent.size(), std::size_t{8});
         QCOMPARE(sent[0].command_line, "winhelp " + help);
         QCOMPARE(sent[1].command_line, "start " + web);
         QVERIFY(sent[2].kind == LaunchRequest::Kind::kShellOpen && sent[2].owner == &main);
-        QVERIFY(sent[3].kind == LaunchRequest::Kind::kShellOpen && sent[3].owner == &about);
+        for (std::size_t i = 3; i < sent.size(); ++i) {
+            QVERIFY(sent[i].kind == LaunchRequest::Kind::kShellOpen && sent[i].owner == &about);
+            QCOMPARE(sent[i].target, web);
+        }
         QCOMPARE(sent[2].target, help);
-        QCOMPARE(sent[3].target, web);
     }
 
     // "winhelp " + a path with spaces and a letter beyond ASCII, launched: one viewer,

@@ -155,9 +155,9 @@ class MainWindowTest : public QObject {
         QCOMPARE(s.log.boxes.size(), std::size_t{1});
     }
 
-    // A saved file of this test enables Load until the first answer. A save
-    // at the last question of one test does not silence the question at the
-    // last question of the next.
+    // A saved file of this test enables Load until the first answer; the window
+    // comes back at its design size. A save at the last question of one test
+    // does not silence the question at the last question of the next.
     void testWindowReopensWithFreshControlsAndAFreshTest() {
         ProgramFolderFile db("orv0.dll", kSmallTest), saved("progress.0", "");
         Started s;
@@ -165,8 +165,10 @@ class MainWindowTest : public QObject {
         s.Answer(2);
         QVERIFY(!s.c().cmdLoad->isEnabled());
         s.test.record.savedq = 2;
+        s.test.resize(300, 200);
         s.test.close();
         QTest::mouseClick(s.main.cmdStart, Qt::LeftButton);
+        QCOMPARE(s.test.size(), QSize(624, 441));
         QCOMPARE(s.c().lblStatus[2]->text(), QStringLiteral("Question No. 1"));
         QVERIFY(!s.c().cmdSave->isEnabled() && s.c().cmdLoad->isEnabled());
         QCOMPARE(s.test.record.ans[1], std::int16_t{0});

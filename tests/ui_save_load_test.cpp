@@ -79,15 +79,16 @@ void SaveLoadTest::choosersLookAsDesigned() {
 }
 
 // Steps: c click abc.0, d double-click zed.0, t Tab and type "xyz", h hide
-// and show again, e Escape, o OK, k the close box. Then what Load and Save
-// hand back.
+// and show again, e Escape, o OK, k the close box, a the Down arrow (the focus
+// stays in the list), r Return. Then what Load and Save hand back.
 void SaveLoadTest::everyWayOfClosingAChooserHandsBackTheChoice_data() {
     QTest::addColumn<bool>("save");
     QTest::addColumn<QString>("steps");
     QTest::addColumn<QString>("handed_back");
     const std::tuple<const char*, const char*, const char*> cases[] = {
-        {"co", "abc.0", "abc.0"},  {"d", "zed.0", "zed.0"}, {"ck", "abc.0", "abc.0"},
-        {"cek", "abc.0", "abc.0"}, {"cho", "", ""},         {"cto", "abc.0", "xyz"}};
+        {"co", "abc.0", "abc.0"},   {"d", "zed.0", "zed.0"},   {"ck", "abc.0", "abc.0"},
+        {"cek", "abc.0", "abc.0"},  {"cho", "", ""},           {"cto", "abc.0", "xyz"},
+        {"ar", "Mary.0", "Mary.0"}, {"aar", "abc.0", "abc.0"}, {"ahar", "Mary.0", "Mary.0"}};
     for (const auto& [steps, load, save] : cases) {
         QTest::addRow("load %s", steps) << false << steps << load;
         QTest::addRow("save %s", steps) << true << steps << save;
@@ -133,6 +134,11 @@ void SaveLoadTest::everyWayOfClosingAChooserHandsBackTheChoice() {
             QTest::mouseClick(c->cmdOK, Qt::LeftButton);
         } else if (step == 'k') {
             c->windowHandle()->close();
+        } else if (step == 'a') {
+            QTest::keyClick(c->File1, Qt::Key_Down);
+            QCOMPARE(c->focusWidget(), c->File1);
+        } else if (step == 'r') {
+            QTest::keyClick(c->focusWidget(), Qt::Key_Return);
         }
     }
     QVERIFY(!c->isVisible());

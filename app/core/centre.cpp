@@ -15,4 +15,8 @@ WindowPosition CentredPosition(int screen_width_px, int screen_height_px, int ou
             static_cast<int>(std::lround(top / twips))};
 }
 
+int TwipsToPixels(int twips, double scale) {
+    return static_cast<int>(std::lround(twips * scale / kTwipsPerPixel));
+}
+
 }  // namespace orv

@@ -15,9 +15,8 @@ WindowPosition CentredPosition(int screen_width_px, int screen_height_px, int ou
 
 inline constexpr int kTwipsPerPixel = 15;
 
-// Twips (1/1440 inch) to logical pixels, 15 twips a pixel.
-constexpr int TwipsToPixels(int twips) {
-    return (twips + (twips >= 0 ? kTwipsPerPixel / 2 : -(kTwipsPerPixel / 2))) / kTwipsPerPixel;
-}
+// Twips (1/1440 inch) to logical pixels, 15 twips a pixel at the design's
+// text size, `scale` times as many for text that comes out larger.
+int TwipsToPixels(int twips, double scale = 1.0);
 
 }  // namespace orv

@@ -1,0 +1,264 @@
+// Every window by keyboard, for screen readers and at any text size: ctest runs
+// this at the normal size and with the text half as large again (QT_FONT_DPI=144).
+#include <QAccessible>
+#include <QPrinterInfo>
+#include <QProcess>
+
+#include "app/form_look.h"
+#include "app/help_viewer.h"
+#include "evaluation/frmEval.h"
+#include "persistence/frmLoad.h"
+#include "persistence/frmSave.h"
+#include "persistence/saved_file_list.h"
+#include "persistence_support.h"
+#include "shell/frmAbout.h"
+#include "shell/frmInstr.h"
+#include "shell/frmTestMain.h"
+#include "testing/frmTest.h"
+#include "ui_support.h"
+
+using namespace orv::testing;
+
+namespace {
+
+// The room a control has for its text and the room that text takes.
+std::pair<QRect, QRect> Rooms(const QWidget* control) {
+    const QFontMetrics metrics = control->fontMetrics();
+    if (const auto* label = qobject_cast<const QLabel*>(control)) {
+        const int flags = int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0);
+        return {label->contentsRect(),
+                metrics.boundingRect(label->contentsRect(), flags, label->text())};
+    }
+    if (const auto* radio = qobject_cast<const QRadioButton*>(control)) {
+        QStyleOptionButton option;
+        option.initFrom(radio);
+        const QRect room =
+            radio->style()->subElementRect(QStyle::SE_RadioButtonContents, &option, radio);
+        return {room, metrics.boundingRect(room, Qt::AlignVCenter, radio->text())};
+    }
+    if (const auto* button = qobject_cast<const QPushButton*>(control)) {
+        const int margin = button->style()->pixelMetric(QStyle::PM_ButtonMargin);
+        const QRect room = button->rect().marginsRemoved(QMargins(margin, 2, margin, 2));
+        return {room, metrics.boundingRect(room, Qt::AlignCenter, button->text())};
+    }
+    return {};
+}
+
+// Each control of the shown window whose text is cut or that a screen reader cannot name.
+QStringList Faults(QWidget& window) {
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window)) {
+        return {"not shown"};
+    }
+    QStringList faults;
+    for (QWidget* control : window.findChildren<QWidget*>()) {
+        const QString name =
+            QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name);
+        const auto [room, need] = Rooms(control);
+        const auto* text = qobject_cast<const QPlainTextEdit*>(control);
+        const auto* label = qobject_cast<const QLabel*>(control);
+        if (!control->isVisibleTo(&window)) {
+            continue;
+        } else if ((!need.isEmpty() && !room.contains(need)) ||
+                   (text && text->horizontalScrollBar()->maximum() > 0)) {
+            faults << name + " cut";
+        } else if (name.isEmpty() && (control->focusPolicy() & Qt::TabFocus ||
+                                      (label && !label->pixmap().isNull()))) {
+            faults << QString::fromLatin1(control->metaObject()->className()) + " has no name";
+        }
+    }
+    return faults;
+}
+
+#define VERIFY_WHOLE(window)                                       \
+    do {                                                           \
+        const QStringList faults = Faults(window);                 \
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join("; "))); \
+    } while (false)
+
+bool Near(QSize size, QSize design, double scale) {
+    return qAbs(size.width() - design.width() * scale) <= 1 &&
+           qAbs(size.height() - design.height() * scale) <= 1;
+}
+
+int PrintJobs() {
+    QProcess listing;
+    listing.start(QStringLiteral("lpstat"), {"-W", "all", "-o"});
+    listing.waitForFinished();
+    return int(listing.readAllStandardOutput().count('\n'));
+}
+
+void Press(int key, int times = 1) {  // where the keyboard focus is
+    for (int i = 0; i < times; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+    }
+}
+
+// In the chooser about to show, once it is exposed: the keys, then Return.
+void InChooser(const std::function<void(ChooserDialog&)>& keys) {
+    QTimer::singleShot(0, [keys] {
+        auto* chooser = qobject_cast<ChooserDialog*>(QApplication::activeModalWidget());
+        QVERIFY(chooser && QTest::qWaitForWindowExposed(chooser));
+        QCoreApplication::processEvents();
+        keys(*chooser);
+        Press(Qt::Key_Return);
+    });
+}
+
+// What Process, which holds the focus, tells a screen reader of question `qno` of four.
+QString Described(int qno) {
+    const QStringList questions = {"I am always on time.", "I keep calm.", "People count on me.",
+                                   "My desk is in order."};
+    return QStringLiteral("Question No. %1, Questions remaining %2: ").arg(qno).arg(4 - qno) +
+           questions[qno - 1];
+}
+
+}  // namespace
+
+class AccessTest : public QObject {
+    Q_OBJECT
+  private slots:
+    // Every question of a shipped test, its evaluation and every other window.
+    void everyWindowGrowsWithTheTextAndShowsItWhole() {
+        const double scale = orv::app::FontScale();
+        QVERIFY(qEnvironmentVariableIsSet("QT_FONT_DPI") ? qAbs(scale - 1.5) < 0.1 : scale == 1);
+        std::vector<std::unique_ptr<ProgramFolderFile>> files;
+        for (const char* name : {"orv0.dll", "orvbanner.jpg", "orvportrait.bmp", "orvtest.hlp"}) {
+            QFile shipped(QStringLiteral(ORV_DATA_DIR "/") + name);
+            QVERIFY(shipped.open(QIODevice::ReadOnly));
+            files.push_back(std::make_unique<ProgramFolderFile>(name, shipped.readAll()));
+        }
+        ProgramFolderFile saved(QStringLiteral("Earlier.0"), "");
+        MessageLog log;
+        frmTestMain main;
+        VERIFY_WHOLE(main);
+        QVERIFY(Near(main.centralWidget()->size(), QSize(608, 396), scale));
+        main.Option1[0]->click();
+        main.cmdStart->click();
+        frmTest& test = main.TestWindow();
+        QVERIFY(Near(test.size(), QSize(624, 441), scale));
+        for (int qno = 1; test.IsLoaded(); ++qno) {
+            VERIFY_WHOLE(test);
+            test.controls()->Option1[qno % 3]->click();
+            test.controls()->cmdProcess->click();
+        }
+        std::unique_ptr<frmEval> evaluation(test.EvaluationWindow());
+        VERIFY_WHOLE(*evaluation);
+        QVERIFY(evaluation->Text1->font().pointSizeF() <= 12);
+
+        std::string loadfn;
+        frmInstr instr;
+        frmAbout about;
+        frmLoad load(loadfn);
+        frmSave save(loadfn);
+        for (QWidget* window : std::initializer_list<QWidget*>{&instr, &about, &load, &save}) {
+            if (auto* chooser = qobject_cast<ChooserDialog*>(window)) {
+                chooser->File1->SetFolder(orv::app::ProgramFolder());
+            }
+            VERIFY_WHOLE(*window);
+        }
+        QVERIFY(Near(about.Image1->pixmap().size(), QSize(302, 52), scale));
+        orv::app::HelpViewer help;
+        help.OpenFile(files.back()->path());
+        auto* document = QAccessible::queryAccessibleInterface(help.browser());
+        QCOMPARE(document->role(), QAccessible::Document);
+        QCOMPARE(document->text(QAccessible::Name), "Introduction to Personality Analysis");
+        QCOMPARE(document->textInterface()->text(0, 12), "Introduction");
+
+        // A real message box, as wide as its title in bold.
+        orv::app::SetMessageBoxHandler({});
+        int room = 0;
+        QTimer::singleShot(0, [&room] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            QVERIFY(box && QTest::qWaitForWindowExposed(box));
+            QFont bold = box->font();
+            bold.setBold(true);
+            room = box->width() - QFontMetrics(bold).horizontalAdvance(box->windowTitle());
+            box->accept();
+        });
+        orv::app::MsgBox(nullptr, "Select a test before pressing START");
+        QVERIFY(room > 40);
+    }
+
+    // Choose, start, answer, save, load, read and print by keys: Process
+    // describes each question as it comes, after Return and after a load.
+    void aWholeTestByKeysAlone() {
+        ProgramFolderFile database(QStringLiteral("orv0.dll"), kFourQuestions);
+        ProgramFolderFile saved(QStringLiteral("Keys.0"), "");
+        MessageLog log;
+        const bool printer = !QPrinterInfo::defaultPrinter().isNull();
+        frmTestMain main;
+        main.show();
+        QVERIFY(QTest::qWaitForWindowActive(&main));
+        QCOMPARE(QApplication::focusWidget(), main.Option1[0]);
+        Press(Qt::Key_Space);
+        Press(Qt::Key_Tab);  // the options are one stop
+        Press(Qt::Key_Return);
+        frmTest& test = main.TestWindow();
+        QTRY_COMPARE(QApplication::focusWidget(), test.controls()->cmdProcess);
+        QCOMPARE(test.controls()->cmdProcess->accessibleDescription(), Described(1));
+
+        const int keys[] = {Qt::Key_1, Qt::Key_3, Qt::Key_2, Qt::Key_1};
+        const auto answer = [&](int qno) {
+            Press(keys[qno - 1]);
+            QCOMPARE(test.record.choice, std::int16_t(Qt::Key_3 - keys[qno - 1]));
+            Press(qno % 2 ? Qt::Key_Return : Qt::Key_Enter);
+            if (qno < 4) {
+                QCOMPARE(QApplication::focusWidget(), test.controls()->cmdProcess);
+                QCOMPARE(test.controls()->cmdProcess->accessibleDescription(), Described(qno + 1));
+            }
+        };
+        answer(1);
+        Press(Qt::Key_Tab);  // to Save; in its chooser on to OK and to the name
+        InChooser([](ChooserDialog&) {
+            Press(Qt::Key_Tab, 2);
+            QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("Keys"));
+        });
+        Press(Qt::Key_Return);
+        QCOMPARE(ReadBytes(saved.path().toStdString()).substr(0, 3), std::string("2\r\n"));
+        test.activateWindow();  // as the desktop does when a dialog closes
+        QTRY_COMPARE(QApplication::focusWidget(), test.controls()->cmdProcess);
+        for (int qno = 2; qno <= 4; ++qno) {
+            answer(qno);
+        }
+        QPointer<frmEval> evaluation = test.EvaluationWindow();
+        QVERIFY(evaluation && QTest::qWaitForWindowActive(evaluation));
+        const std::string taken = evaluation->Evaluation();
+        QCOMPARE(QApplication::focusWidget(), evaluation->Text1);
+        Press(Qt::Key_PageDown);
+        QVERIFY(evaluation->Text1->textCursor().position() > 0);
+        const int jobs = PrintJobs();
+        Press(Qt::Key_Tab);  // Print
+        Press(Qt::Key_Return);
+        QTRY_VERIFY_WITH_TIMEOUT(!printer || PrintJobs() > jobs, 30000);
+        Press(Qt::Key_Tab);  // Quit
+        Press(Qt::Key_Return);
+        QTRY_VERIFY(evaluation.isNull());
+
+        // Start again and load: Tab to Load; in its chooser Down picks the first file.
+        main.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&main));
+        Press(Qt::Key_Return);
+        QTRY_COMPARE(QApplication::focusWidget(), test.controls()->cmdProcess);
+        Press(Qt::Key_Tab);
+        InChooser([](ChooserDialog& chooser) {
+            Press(Qt::Key_Down);
+            QCOMPARE(QApplication::focusWidget(), chooser.File1);
+        });
+        Press(Qt::Key_Return);
+        test.activateWindow();
+        QTRY_COMPARE(QApplication::focusWidget(), test.controls()->cmdProcess);
+        QCOMPARE(test.controls()->cmdProcess->accessibleDescription(), Described(2));
+        for (int qno = 2; qno <= 4; ++qno) {
+            answer(qno);
+        }
+        std::unique_ptr<frmEval> again(test.EvaluationWindow());
+        QVERIFY(again && again->Evaluation() == taken);
+        const std::vector<std::string> no_printer = {
+            "No printer is available. The evaluation was not printed."};
+        QCOMPARE(log.Texts(), printer ? std::vector<std::string>() : no_printer);
+    }
+};
+
+QTEST_MAIN(AccessTest)
+#include "ui_access_test.moc"
