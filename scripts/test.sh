@@ -13,6 +13,8 @@ if [[ -x scripts/start-print-server.sh ]]; then
     bash scripts/start-print-server.sh
 fi
 (cd build && ctest --output-on-failure --timeout 300)
+# The packages of that build, and the program as installed from the .deb.
+bash scripts/check-installed.sh
 
 echo "== core under AddressSanitizer and UndefinedBehaviorSanitizer"
 cmake -S . -B build-sanitize -DORV_CORE_ONLY=ON -DCMAKE_BUILD_TYPE=Debug \
