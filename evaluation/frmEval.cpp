@@ -91,8 +91,9 @@ double frmEval::TextPoints(const QString& lines) const {
 }
 
 void frmEval::cmdPrint_Click() {
-    switch (orv::evaluation::PrintOnDefaultPrinter(evaluation_)) {
+    switch (orv::evaluation::PrintOnDefaultPrinter(evaluation_, this)) {
         case orv::evaluation::PrintOutcome::kPrinted:
+        case orv::evaluation::PrintOutcome::kCancelled:
             break;
         case orv::evaluation::PrintOutcome::kNoPrinter:
             app::MsgBox(this, kNoPrinter);

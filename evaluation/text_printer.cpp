@@ -3,6 +3,7 @@
 #include <QFont>
 #include <QFontDatabase>
 #include <QPainter>
+#include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QTextLayout>
@@ -90,12 +91,19 @@ PrintOutcome PrintText(QPrinter& printer, const std::string& text) {
     return PrintOutcome::kPrinted;
 }
 
-PrintOutcome PrintOnDefaultPrinter(const std::string& text) {
-    const std::unique_ptr<QPrinter> printer = DefaultPrinter();
-    if (printer == nullptr) {
+PrintOutcome PrintOnDefaultPrinter(const std::string& text, QWidget* parent) {
+    if (const std::unique_ptr<QPrinter> printer = DefaultPrinter()) {
+        return PrintText(*printer, text);
+    }
+    if (QPrinterInfo::availablePrinterNames().isEmpty()) {
         return PrintOutcome::kNoPrinter;
     }
-    return PrintText(*printer, text);
+    QPrinter chosen(QPrinter::HighResolution);
+    QPrintDialog dialog(&chosen, parent);
+    if (dialog.exec() != QDialog::Accepted) {
+        return PrintOutcome::kCancelled;
+    }
+    return PrintText(chosen, text);
 }
 
 void SetPrinterFactory(PrinterFactory factory) {

@@ -6,13 +6,15 @@
 #include <string>
 
 class QPrinter;
+class QWidget;
 
 namespace orv::evaluation {
 
 enum class PrintOutcome {
     kPrinted,
-    kNoPrinter,  // the system has no default printer
+    kNoPrinter,  // the system has no printer
     kFailed,     // the printer would not take the document
+    kCancelled,  // the user closed the print dialog without printing
 };
 
 // The text as it goes to paper: every CR LF (or lone CR) starts a new line.
@@ -23,11 +25,13 @@ QString PrintableLines(const std::string& text);
 // and pages break where the page is full.
 PrintOutcome PrintText(QPrinter& printer, const std::string& text);
 
-// Prints `text` as one document on the system's default printer.
-PrintOutcome PrintOnDefaultPrinter(const std::string& text);
+// Prints `text` as one document on the system's default printer, at once.
+// When the system has printers but none is the default, the standard print
+// dialog (owned by `parent`) lets the user pick one first.
+PrintOutcome PrintOnDefaultPrinter(const std::string& text, QWidget* parent);
 
 // Replaces the default printer (for tests); an empty factory restores it.
-// A factory that returns null stands for a system without a printer.
+// A factory that returns null stands for a system without a default printer.
 using PrinterFactory = std::function<std::unique_ptr<QPrinter>()>;
 void SetPrinterFactory(PrinterFactory factory);
 

@@ -1,6 +1,7 @@
 // Saving and loading the responses of the test window.
 #include "app/form_look.h"
 #include "app/message_box.h"
+#include "app/saved_files_folder.h"
 #include "persistence/core/save_load_steps.h"
 #include "persistence/frmLoad.h"
 #include "persistence/frmSave.h"
@@ -30,13 +31,13 @@ void frmTest::cmdSave_Click() {
 }
 
 bool frmTest::SaveResponses() {
-    const std::string folder = app::ProgramFolder();
+    const std::string folder = app::SavedFilesFolderForSaving();
     ChooseFile<frmSave>(record.loadfn, this, folder, testno_);
     return orv::SaveChosenFile(record, *this, folder, testno_) == orv::SaveOutcome::kSaved;
 }
 
 void frmTest::cmdLoad_Click() {
-    const std::string folder = app::ProgramFolder();
+    const std::string folder = app::SavedFilesFolder();
     if (!orv::OfferSavedFiles(record, *this, folder, testno_)) {
         return;
     }

@@ -3,9 +3,11 @@
 # program ("run") or also for its test suite ("test").
 set -euo pipefail
 
-packages=(cmake make g++ qt6-base-dev libgl-dev libgtest-dev fonts-dejavu-core)
+packages=(cmake make g++ qt6-base-dev libgl-dev libxcb1-dev libgtest-dev librsvg2-bin
+    fonts-dejavu-core)
 if [[ "${1:-run}" == "test" ]]; then
-    packages+=(cups cups-bsd printer-driver-cups-pdf poppler-utils xvfb xauth clang libclang-rt-14-dev)
+    packages+=(cups cups-bsd printer-driver-cups-pdf poppler-utils xvfb xauth xdotool
+        dpkg-dev file desktop-file-utils appstream clang libclang-rt-14-dev)
 fi
 
 missing=()

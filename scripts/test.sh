@@ -6,11 +6,16 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh test
-bash scripts/build.sh
+# The main build: Release with g++, warnings as errors.
+cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_COMPILER=g++ \
+    -DORV_WARNINGS_AS_ERRORS=ON >/dev/null
+cmake --build build -j"$(nproc)"
 if [[ -x scripts/start-print-server.sh ]]; then
     bash scripts/start-print-server.sh
 fi
 (cd build && ctest --output-on-failure --timeout 300)
+# The packages of that build, and the program as installed from the .deb.
+bash scripts/check-installed.sh
 
 echo "== core under AddressSanitizer and UndefinedBehaviorSanitizer, built with clang"
 bash scripts/fuzz.sh 0

@@ -12,6 +12,7 @@
 #include "app/core/program_files.h"
 #include "app/form_look.h"
 #include "app/message_box.h"
+#include "app/saved_files_folder.h"
 #include "persistence/core/saved_files.h"
 #include "shell/frmTestMain.h"
 #include "testing/core/test_steps.h"
@@ -136,7 +137,7 @@ void frmTest::Form_Load() {
     }
     controls_->cmdProcess->setFocus();
 
-    const std::string folder = app::ProgramFolder();
+    const std::string folder = app::SavedFilesFolder();
     record.fpath = orv::SavedFilesPattern(folder, testno_);
     if (!orv::AnySavedFile(folder, testno_)) {
         controls_->cmdLoad->setEnabled(false);

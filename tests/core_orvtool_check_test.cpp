@@ -2,7 +2,9 @@
 
 #include <vector>
 
+#include "app/core/program_identity.h"
 #include "orvtool_runner.h"
+#include "tools/commands.h"
 
 namespace orv::testing {
 
@@ -49,8 +51,21 @@ TEST(OrvtoolCheck, PassesTheShippedDatabasesAndReportsAMissingFileAndBadArgument
     const ToolResult missing = TempFolder().Run("check /nonexistent/orv9.dll");
     EXPECT_EQ(std::tie(missing.out, missing.exit_code),
               std::tuple("/nonexistent/orv9.dll: File not found.\n", 1));
-    for (const char* arguments : {"", "check", "check a b", "frobnicate x"})
-        EXPECT_EQ(TempFolder().Run(arguments).exit_code, 2) << arguments;
+    for (const char* arguments : {"", "check", "check a b", "frobnicate x", "-h"}) {
+        const ToolResult run = TempFolder().Run(arguments);
+        EXPECT_EQ(std::tie(run.out, run.err, run.exit_code),
+                  std::tuple(std::string(), std::string(orvtool::kUsage), 2))
+            << arguments;
+    }
+    const std::string version = "orvtool (Orvane Personality Test) " + std::string(kVersion) + "\n";
+    for (const char* arguments : {"--version", "check --version x", "evaluate --version --help"}) {
+        const ToolResult run = TempFolder().Run(arguments);
+        EXPECT_EQ(std::tie(run.out, run.err, run.exit_code), std::tuple(version, std::string(), 0))
+            << arguments;
+    }
+    const ToolResult help = TempFolder().Run("check x --help");
+    EXPECT_EQ(std::tie(help.out, help.err, help.exit_code),
+              std::tuple(std::string(orvtool::kUsage) + orvtool::kHelp, std::string(), 0));
 }
 
 }  // namespace orv::testing

@@ -62,7 +62,8 @@ TEST_F(Evaluate, ReportsFailuresAndRefusesBadArguments) {
         EXPECT_EQ(std::tie(run.out, run.err, run.exit_code), std::tuple(line, "", 1));
     }
     const std::string usage =
-        "usage: orvtool check FILE\n       orvtool evaluate [--test N] [--year YYYY] DB SAVED\n";
+        "usage: orvtool check FILE\n       orvtool evaluate [--test N] [--year YYYY] DB SAVED\n"
+        "       orvtool --help | --version\n";
     const std::string files = evaluate + mine0;
     for (const std::string& arguments :
          {std::string("evaluate"), evaluate, files + " " + mine0, files + " --test 2",

@@ -1,5 +1,8 @@
+#include <fcntl.h>
+#include <signal.h>
 #include <sys/socket.h>
 #include <sys/un.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <QtTest>
@@ -9,16 +12,84 @@
 using orv::app::MissingDesktopSession;
 using orv::app::PreferredPlatform;
 
+namespace {
+
+constexpr char kCookie[] = "5f0e3c2a9b8d7e6f5a4b3c2d1e0f9a8b";
+
+// An X server of the test's own that admits only the clients holding its
+// cookie; the cookie for its display is in client_authority().
+class PrivateXServer {
+  public:
+    PrivateXServer() {
+        const QString server_authority = folder_.filePath(QStringLiteral("server"));
+        Xauth(server_authority, QStringLiteral(":0"));
+        int pipe_fds[2];
+        if (::pipe(pipe_fds) != 0) {
+            return;
+        }
+        const QByteArray fd = QByteArray::number(pipe_fds[1]);
+        const QByteArray authority = server_authority.toLocal8Bit();
+        pid_ = ::fork();
+        if (pid_ == 0) {
+            const int quiet = ::open("/dev/null", O_WRONLY);
+            ::dup2(quiet, STDERR_FILENO);
+            ::execlp("Xvfb", "Xvfb", "-displayfd", fd.constData(), "-auth", authority.constData(),
+                     "-nolisten", "tcp", "-noreset", static_cast<char*>(nullptr));
+            ::_exit(127);
+        }
+        ::close(pipe_fds[1]);
+        char number[16] = {};
+        for (std::size_t used = 0; used + 1 < sizeof(number);) {
+            const ssize_t got = ::read(pipe_fds[0], number + used, 1);
+            if (got <= 0 || number[used] == '\n') {
+                break;
+            }
+            used += static_cast<std::size_t>(got);
+        }
+        ::close(pipe_fds[0]);
+        display_ = QByteArray(number).trimmed();
+        if (!display_.isEmpty()) {
+            Xauth(client_authority(), QStringLiteral(":") + display_);
+        }
+    }
+    ~PrivateXServer() {
+        if (pid_ > 0) {
+            ::kill(pid_, SIGTERM);
+            ::waitpid(pid_, nullptr, 0);
+        }
+    }
+    QByteArray display() const { return display_; }  // its number, "" if it did not start
+    QByteArray client_authority() const {
+        return folder_.filePath(QStringLiteral("client")).toLocal8Bit();
+    }
+
+  private:
+    static void Xauth(const QString& file, const QString& display) {
+        const QString command = QStringLiteral("xauth -q -f '%1' add %2 . %3 2>/dev/null")
+                                    .arg(file, display, QLatin1String(kCookie));
+        QCOMPARE(std::system(command.toLocal8Bit().constData()), 0);
+    }
+
+    QTemporaryDir folder_;
+    pid_t pid_ = -1;
+    QByteArray display_;
+};
+
+void ClearSession() {
+    for (const char* name : {"QT_QPA_PLATFORM", "WAYLAND_DISPLAY", "DISPLAY", "XAUTHORITY"}) {
+        unsetenv(name);
+    }
+}
+
+}  // namespace
+
 // Runs before any toolkit object exists, as the program's check does.
 class DesktopSessionTest : public QObject {
     Q_OBJECT
   private slots:
-    // X servers listen first on the abstract socket, which has no file; one that
-    // answers is preferred, under Wayland too, unless a platform was asked for.
-    void saysInOneLineWhyNoWindowCanShowAndPrefersX() {
-        unsetenv("QT_QPA_PLATFORM");
-        unsetenv("WAYLAND_DISPLAY");
-        unsetenv("DISPLAY");
+    void init() { ClearSession(); }
+
+    void saysInOneLineWhyNoWindowCanShow() {
         QCOMPARE(MissingDesktopSession(),
                  std::string("Orvane Personality Test needs a desktop session: neither DISPLAY "
                              "nor WAYLAND_DISPLAY is set."));
@@ -28,17 +99,43 @@ class DesktopSessionTest : public QObject {
         setenv("WAYLAND_DISPLAY", "wayland-0", 1);  // trusted without a look
         QCOMPARE(MissingDesktopSession(), std::string());
         QCOMPARE(PreferredPlatform(), std::string());  // no X server answers
+    }
+
+    // A socket that takes the connection and never answers, as a far or hung
+    // X server would, is given up after a few seconds.
+    void aDisplayThatNeverAnswersCannotHoldTheStart() {
         const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
-        sockaddr_un address{AF_UNIX, "\0/tmp/.X11-unix/X4243"};
+        sockaddr_un address{AF_UNIX, "\0/tmp/.X11-unix/X4244"};
         const auto size = socklen_t(offsetof(sockaddr_un, sun_path) + 1 + 20);  // NUL, name
         QVERIFY(::bind(fd, reinterpret_cast<sockaddr*>(&address), size) == 0 &&
                 ::listen(fd, 1) == 0);
-        QCOMPARE(PreferredPlatform(), std::string("xcb"));
-        unsetenv("WAYLAND_DISPLAY");
+        setenv("DISPLAY", ":4244", 1);
+        QElapsedTimer waited;
+        waited.start();
+        QCOMPARE(MissingDesktopSession(),
+                 std::string("Orvane Personality Test cannot reach the display :4244."));
+        QVERIFY(waited.elapsed() < 10000);
+        ::close(fd);
+    }
+
+    // The X server itself decides, with its authorisation: without the cookie
+    // the display refuses the program; with it, X is preferred, under Wayland
+    // too, unless a platform was asked for.
+    void asksTheXServerWithItsAuthorisation() {
+        const PrivateXServer server;
+        QVERIFY2(!server.display().isEmpty(), "Xvfb did not start");
+        setenv("DISPLAY", ":" + server.display(), 1);
+        setenv("XAUTHORITY", "/nonexistent/.Xauthority", 1);
+        QCOMPARE(MissingDesktopSession(), "Orvane Personality Test cannot reach the display :" +
+                                              server.display().toStdString() + ".");
+        setenv("XAUTHORITY", server.client_authority(), 1);
         QCOMPARE(MissingDesktopSession(), std::string());
+        setenv("DISPLAY", "unix:" + server.display() + ".0", 1);
+        QCOMPARE(MissingDesktopSession(), std::string());
+        setenv("WAYLAND_DISPLAY", "wayland-0", 1);
+        QCOMPARE(PreferredPlatform(), std::string("xcb"));
         setenv("QT_QPA_PLATFORM", "wayland", 1);
         QCOMPARE(PreferredPlatform(), std::string());
-        ::close(fd);
     }
 };
 

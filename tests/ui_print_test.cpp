@@ -1,8 +1,10 @@
 // Printing the evaluation: every line goes on paper on the default printer of
 // the print server (scripts/start-print-server.sh: a PDF printer writing to
-// $HOME/PDF); with CUPS_SERVER naming no server there is no printer at all.
+// $HOME/PDF); with CUPS_SERVER naming no server there is no printer at all;
+// with LPDEST naming no printer there are printers but no default.
 #include <QDir>
 #include <QPlainTextEdit>
+#include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QProcess>
@@ -72,6 +74,9 @@ class PrintTest : public QObject {
         if (Run(QStringLiteral("lpstat"), {"-r"}).trimmed() != "scheduler is running") {
             QSKIP("No print server; scripts/start-print-server.sh starts one with a PDF printer.");
         }
+        if (qEnvironmentVariableIsSet("LPDEST")) {
+            QSKIP("LPDEST names no printer: there is no default printer to print on.");
+        }
         const QString printer = QPrinterInfo::defaultPrinter().printerName();
         QVERIFY2(!printer.isEmpty(), "the print server has no default printer");
         const int last = LastJob(printer, "all");
@@ -101,6 +106,32 @@ class PrintTest : public QObject {
         window_.cmdPrint->click();
         QCOMPARE(log_.Texts(), std::vector<std::string>{
                                    "No printer is available. The evaluation was not printed."});
+    }
+
+    // The print dialog lets the user pick a printer: accepted, the evaluation
+    // is printed there; cancelled, nothing is printed and nothing said.
+    void withoutADefaultPrinterTheUserPicksOne() {
+        if (!qEnvironmentVariableIsSet("LPDEST")) {
+            QSKIP("Only where LPDEST names no printer (ctest: ui_print_no_default_test).");
+        }
+        QVERIFY(QPrinterInfo::defaultPrinter().isNull());
+        const QString printer = QPrinterInfo::availablePrinterNames().value(0);
+        QVERIFY2(!printer.isEmpty(), "the print server has no printer");
+        const int last = LastJob(printer, "all");
+        QStringList picked;
+        for (const bool accept : {true, false}) {
+            QTimer::singleShot(0, [&picked, accept] {
+                auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
+                QVERIFY(dialog != nullptr);
+                picked << dialog->printer()->printerName();
+                accept ? dialog->accept() : dialog->reject();
+            });
+            window_.cmdPrint->click();
+        }
+        QCOMPARE(picked, QStringList({printer, printer}));
+        QVERIFY(log_.boxes.empty());
+        QVERIFY(QTest::qWaitFor([&] { return LastJob(printer, "completed") == last + 1; }, 60000));
+        QCOMPARE(LastJob(printer, "all"), last + 1);
     }
 
     void failingPrinterIsReported() {

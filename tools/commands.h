@@ -13,6 +13,22 @@ int RunEvaluate(const std::vector<std::string>& args, std::ostream& out, std::os
 
 inline constexpr const char* kUsage =
     "usage: orvtool check FILE\n"
-    "       orvtool evaluate [--test N] [--year YYYY] DB SAVED\n";
+    "       orvtool evaluate [--test N] [--year YYYY] DB SAVED\n"
+    "       orvtool --help | --version\n";
+
+inline constexpr const char* kHelp =
+    "\n"
+    "Checks and tries out the test databases of the Orvane Personality Test.\n"
+    "\n"
+    "  check FILE         read FILE as a test does; print the line and message of\n"
+    "                     the first fault, or any warnings and the number of questions\n"
+    "  evaluate DB SAVED  print the evaluation of the saved test SAVED taken on the\n"
+    "                     database DB\n"
+    "    --test N         the test, 0 or 1 (by default the extension of SAVED)\n"
+    "    --year YYYY      the year of the notice line (by default this year)\n"
+    "  --help             print this help and exit\n"
+    "  --version          print the version and exit\n"
+    "\n"
+    "Exit status: 0 success, 1 a missing or faulty file, 2 wrong arguments.\n";
 
 }  // namespace orvtool
