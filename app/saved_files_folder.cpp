@@ -22,10 +22,4 @@ std::string SavedFilesFolder() {
                                   Environment("XDG_DATA_HOME"), Environment("HOME"));
 }
 
-std::string SavedFilesFolderForSaving() {
-    const std::string folder = SavedFilesFolder();
-    CreateUserFolder(folder);
-    return folder;
-}
-
 }  // namespace orv::app

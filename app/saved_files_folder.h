@@ -10,7 +10,4 @@ namespace orv::app {
 // Save and Load all use it.
 std::string SavedFilesFolder();
 
-// The same folder for a save, created first if it does not exist yet.
-std::string SavedFilesFolderForSaving();
-
 }  // namespace orv::app

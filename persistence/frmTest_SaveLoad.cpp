@@ -31,7 +31,7 @@ void frmTest::cmdSave_Click() {
 }
 
 bool frmTest::SaveResponses() {
-    const std::string folder = app::SavedFilesFolderForSaving();
+    const std::string folder = app::SavedFilesFolder();
     ChooseFile<frmSave>(record.loadfn, this, folder, testno_);
     return orv::SaveChosenFile(record, *this, folder, testno_) == orv::SaveOutcome::kSaved;
 }

@@ -61,6 +61,14 @@ TEST(SaveLoad, SaveWritesTheProgressAs261LinesOrSaysWhyNot) {
         EXPECT_EQ(ReadBytes(s.folder.file("Mary.1")), savedq ? MaryFileBytes() : "older\r\n");
         EXPECT_EQ(s.folder.Count(), 3);
     }
+    // A missing folder is made by the first save with a name, not before.
+    Session s(2);
+    const std::string data = s.folder.file("share/app");
+    SaveChosenFile(*s.record, s.view, data, 1);
+    EXPECT_FALSE(std::filesystem::exists(s.folder.file("share")));
+    s.record->loadfn = "Mary";
+    SaveChosenFile(*s.record, s.view, data, 1);
+    EXPECT_EQ(ReadBytes(data + "/Mary.1"), MaryFileBytes());
 }
 
 // At question 1, "Mary.1" reads questions 2 and 3. Only a whole saved file in

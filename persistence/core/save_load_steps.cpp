@@ -1,6 +1,7 @@
 #include "persistence/core/save_load_steps.h"
 
 #include "app/core/program_files.h"
+#include "app/core/saved_files_folder.h"
 #include "persistence/core/file_names.h"
 #include "persistence/core/saved_files.h"
 #include "testing/core/record_reader.h"
@@ -23,6 +24,8 @@ SaveOutcome SaveChosenFile(TestRecord& record, TestView& view, const std::string
         view.ShowMessage(save_message::kNothingToSave);
         return SaveOutcome::kNothingChosen;
     }
+    // The user's data folder is made by the first save that has a name.
+    CreateUserFolder(folder);
     const std::string path = ProgramPath(folder, SavedFileName(record.loadfn, testno));
     if (!WriteSavedResponses(path, ResponsesOf(record))) {
         // Nothing changes, so Save can be tried again and closing the window

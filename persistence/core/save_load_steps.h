@@ -33,7 +33,8 @@ enum class SaveOutcome {
 };
 
 // Save, once the chooser has handed back `record.loadfn`: writes the progress
-// to the program folder under the chosen base name and the test number.
+// to the saved-files folder (made first if missing) under the chosen base name
+// and the test number.
 SaveOutcome SaveChosenFile(TestRecord& record, TestView& view, const std::string& folder,
                            std::int16_t testno);
 
