@@ -1,8 +1,6 @@
-#include <fcntl.h>
 #include <signal.h>
 #include <sys/socket.h>
 #include <sys/un.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <QtTest>
@@ -14,48 +12,30 @@ using orv::app::PreferredPlatform;
 
 namespace {
 
-constexpr char kCookie[] = "5f0e3c2a9b8d7e6f5a4b3c2d1e0f9a8b";
-
 // An X server of the test's own that admits only the clients holding its
 // cookie; the cookie for its display is in client_authority().
 class PrivateXServer {
   public:
     PrivateXServer() {
-        const QString server_authority = folder_.filePath(QStringLiteral("server"));
-        Xauth(server_authority, QStringLiteral(":0"));
-        int pipe_fds[2];
-        if (::pipe(pipe_fds) != 0) {
-            return;
+        Xauth(QStringLiteral("server"), QStringLiteral(":0"));
+        // The shell hands over the server's process id, the server its display number.
+        const QString start =
+            QStringLiteral(
+                "Xvfb -displayfd 1 -auth '%1' -nolisten tcp -noreset 2>/dev/null & echo $!")
+                .arg(folder_.filePath(QStringLiteral("server")));
+        FILE* out = ::popen(start.toLocal8Bit().constData(), "r");
+        int display = -1;
+        if (out != nullptr && std::fscanf(out, "%d %d", &pid_, &display) == 2) {
+            display_ = QByteArray::number(display);
+            Xauth(QStringLiteral("client"), QStringLiteral(":") + display_);
         }
-        const QByteArray fd = QByteArray::number(pipe_fds[1]);
-        const QByteArray authority = server_authority.toLocal8Bit();
-        pid_ = ::fork();
-        if (pid_ == 0) {
-            const int quiet = ::open("/dev/null", O_WRONLY);
-            ::dup2(quiet, STDERR_FILENO);
-            ::execlp("Xvfb", "Xvfb", "-displayfd", fd.constData(), "-auth", authority.constData(),
-                     "-nolisten", "tcp", "-noreset", static_cast<char*>(nullptr));
-            ::_exit(127);
-        }
-        ::close(pipe_fds[1]);
-        char number[16] = {};
-        for (std::size_t used = 0; used + 1 < sizeof(number);) {
-            const ssize_t got = ::read(pipe_fds[0], number + used, 1);
-            if (got <= 0 || number[used] == '\n') {
-                break;
-            }
-            used += static_cast<std::size_t>(got);
-        }
-        ::close(pipe_fds[0]);
-        display_ = QByteArray(number).trimmed();
-        if (!display_.isEmpty()) {
-            Xauth(client_authority(), QStringLiteral(":") + display_);
+        if (out != nullptr) {
+            ::pclose(out);
         }
     }
     ~PrivateXServer() {
         if (pid_ > 0) {
             ::kill(pid_, SIGTERM);
-            ::waitpid(pid_, nullptr, 0);
         }
     }
     QByteArray display() const { return display_; }  // its number, "" if it did not start
@@ -64,9 +44,10 @@ class PrivateXServer {
     }
 
   private:
-    static void Xauth(const QString& file, const QString& display) {
-        const QString command = QStringLiteral("xauth -q -f '%1' add %2 . %3 2>/dev/null")
-                                    .arg(file, display, QLatin1String(kCookie));
+    void Xauth(const QString& file, const QString& display) const {
+        const QString command =
+            QStringLiteral("xauth -q -f '%1' add %2 . 5f0e3c2a9b8d7e6f5a4b3c2d1e0f9a8b 2>/dev/null")
+                .arg(folder_.filePath(file), display);
         QCOMPARE(std::system(command.toLocal8Bit().constData()), 0);
     }
 
@@ -75,19 +56,17 @@ class PrivateXServer {
     QByteArray display_;
 };
 
-void ClearSession() {
-    for (const char* name : {"QT_QPA_PLATFORM", "WAYLAND_DISPLAY", "DISPLAY", "XAUTHORITY"}) {
-        unsetenv(name);
-    }
-}
-
 }  // namespace
 
 // Runs before any toolkit object exists, as the program's check does.
 class DesktopSessionTest : public QObject {
     Q_OBJECT
   private slots:
-    void init() { ClearSession(); }
+    void init() {
+        for (const char* name : {"QT_QPA_PLATFORM", "WAYLAND_DISPLAY", "DISPLAY", "XAUTHORITY"}) {
+            unsetenv(name);
+        }
+    }
 
     void saysInOneLineWhyNoWindowCanShow() {
         QCOMPARE(MissingDesktopSession(),
