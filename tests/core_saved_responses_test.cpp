@@ -3,10 +3,10 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <functional>
+#include <set>
 #include <tuple>
 
 #include "persistence/core/file_names.h"
@@ -82,27 +82,24 @@ TEST(SavedFiles, LoadOnlyPlainDecimalValuesATestCanProduce) {
     }
 }
 
-// What a folder holds, sorted: each name with its link target, "/" for a
-// folder, or its permission bits and bytes ("new" for `fresh`).
+// What a folder holds, sorted: each name (up to 12 characters) with its link
+// target, "/" for a folder, or its permission bits and bytes ("new" for `fresh`).
 std::string Listing(const std::string& folder, const std::string& fresh) {
     namespace fs = std::filesystem;
-    std::vector<std::string> entries;
+    std::set<std::string> entries;
     for (const fs::directory_entry& entry : fs::directory_iterator(folder)) {
-        std::string text = entry.path().filename().string().substr(0, 12);
+        const std::string name = entry.path().filename().string().substr(0, 12);
         if (entry.is_symlink()) {
-            text += " -> " + fs::read_symlink(entry.path()).string();
+            entries.insert(name + " -> " + fs::read_symlink(entry).string());
         } else if (entry.is_directory()) {
-            text += "/";
+            entries.insert(name + "/");
         } else {
             const std::string bytes = ReadBytes(entry.path().string());
             char mode[8];
-            std::snprintf(mode, sizeof mode, " %03o ",
-                          static_cast<unsigned>(entry.status().permissions()));
-            text += mode + (bytes == fresh ? "new" : bytes);
+            std::snprintf(mode, sizeof mode, " %03o ", unsigned(entry.status().permissions()));
+            entries.insert(name + mode + (bytes == fresh ? "new" : bytes));
         }
-        entries.push_back(text);
     }
-    std::sort(entries.begin(), entries.end());
     std::string joined;
     for (const std::string& entry : entries) joined += entry + "|";
     return joined;
@@ -112,57 +109,56 @@ std::string Listing(const std::string& folder, const std::string& fresh) {
 // folder holds afterwards; a file outside it must never change. Mode 0444
 // is read-only for the superuser too.
 TEST(SavedFiles, ASaveReplacesOnlyAPlainWritableFileAndWritesNothingElse) {
+    namespace fs = std::filesystem;
     TempFolder outside;
     outside.Write("victim", "outside");
     const std::string victim = outside.file("victim");
-    const std::string longest = std::string(253, 'n') + ".1";
-    const mode_t old_umask = umask(022);
     const std::string fresh = FormatSavedResponses(SavedResponses{});
-    struct Case {
-        const char* what;
-        std::string name;
-        std::function<void(const TempFolder&)> prepare;
-        bool written;
-        std::string after;
-    };
-    namespace fs = std::filesystem;
-    auto old_file = [](mode_t mode) {
+    const mode_t old_umask = umask(022);
+    rlimit no_limit{};
+    getrlimit(RLIMIT_FSIZE, &no_limit);
+    const auto old_file = [](mode_t mode) {
         return [mode](const TempFolder& f) {
             f.Write("Mary.1", "old");
             chmod(f.file("Mary.1").c_str(), mode);
         };
     };
-    const Case cases[] = {
-        {"keeps the mode", "Mary.1", old_file(0640), true, "Mary.1 640 new|"},
-        {"new file", "Mary.1", [](const TempFolder&) {}, true, "Mary.1 644 new|"},
-        {"planted link", "Mary.1",
-         [&](const TempFolder& f) {
-             old_file(0644)(f);
-             fs::create_symlink(victim, f.file(".Mary.1.saving"));
-         },
-         true, ".Mary.1.savi -> " + victim + "|Mary.1 644 new|"},
-        {"read-only", "Mary.1", old_file(0444), false, "Mary.1 444 old|"},
-        {"link as target", "Mary.1",
-         [&](const TempFolder& f) { fs::create_symlink(victim, f.file("Mary.1")); }, false,
-         "Mary.1 -> " + victim + "|"},
-        {"folder in the way", "Mary.1",
-         [](const TempFolder& f) { fs::create_directory(f.file("Mary.1")); }, false, "Mary.1/|"},
-        {"size limit", "Mary.1", old_file(0644), false, "Mary.1 644 old|"},
-        {"longest name", longest, [](const TempFolder&) {}, true, "nnnnnnnnnnnn 644 new|"},
-    };
-    for (const Case& c : cases) {
+    // What, the name saved under, the folder before, whether written, the folder after.
+    const std::tuple<const char*, std::string, std::function<void(const TempFolder&)>, bool,
+                     std::string>
+        cases[] = {
+            {"keeps the mode", "Mary.1", old_file(0640), true, "Mary.1 640 new|"},
+            {"new file", "Mary.1", [](const TempFolder&) {}, true, "Mary.1 644 new|"},
+            {"planted link", "Mary.1",
+             [&](const TempFolder& f) {
+                 old_file(0644)(f);
+                 fs::create_symlink(victim, f.file(".Mary.1.saving"));
+             },
+             true, ".Mary.1.savi -> " + victim + "|Mary.1 644 new|"},
+            {"read-only", "Mary.1", old_file(0444), false, "Mary.1 444 old|"},
+            {"link as target", "Mary.1",
+             [&](const TempFolder& f) { fs::create_symlink(victim, f.file("Mary.1")); }, false,
+             "Mary.1 -> " + victim + "|"},
+            {"folder in the way", "Mary.1",
+             [](const TempFolder& f) { fs::create_directory(f.file("Mary.1")); }, false,
+             "Mary.1/|"},
+            {"size limit", "Mary.1",
+             [&](const TempFolder& f) {
+                 old_file(0644)(f);
+                 const rlimit small{100, no_limit.rlim_max};
+                 setrlimit(RLIMIT_FSIZE, &small);
+             },
+             false, "Mary.1 644 old|"},
+            {"longest name", std::string(253, 'n') + ".1", [](const TempFolder&) {}, true,
+             "nnnnnnnnnnnn 644 new|"},
+        };
+    for (const auto& [what, name, prepare, written, after] : cases) {
         TempFolder folder;
-        c.prepare(folder);
-        rlimit saved{};
-        getrlimit(RLIMIT_FSIZE, &saved);
-        const rlimit small{100, saved.rlim_max};
-        if (c.what == std::string("size limit"))
-            setrlimit(RLIMIT_FSIZE, &small);
-        const bool written = WriteSavedResponses(folder.file(c.name), SavedResponses{});
-        setrlimit(RLIMIT_FSIZE, &saved);
-        EXPECT_EQ(written, c.written) << c.what;
-        EXPECT_EQ(Listing(folder.path, fresh), c.after) << c.what;
-        EXPECT_EQ(ReadBytes(victim), "outside") << c.what;
+        prepare(folder);
+        EXPECT_EQ(WriteSavedResponses(folder.file(name), SavedResponses{}), written) << what;
+        setrlimit(RLIMIT_FSIZE, &no_limit);
+        EXPECT_EQ(Listing(folder.path, fresh), after) << what;
+        EXPECT_EQ(ReadBytes(victim), "outside") << what;
     }
     umask(old_umask);
 }
