@@ -11,19 +11,12 @@
 namespace orv {
 namespace {
 
+// What orvtest does with `arguments`, in words.
 std::string Read(const std::vector<std::string>& arguments) {
     const StartArguments start = ReadStartArguments(arguments);
-    switch (start.choice) {
-        case StartChoice::kRun:
-            return start.names_platform ? "run, platform named" : "run";
-        case StartChoice::kHelp:
-            return "help";
-        case StartChoice::kVersion:
-            return "version";
-        case StartChoice::kWrongArgument:
-            return "wrong " + start.wrong;
-    }
-    return "";
+    const char* const choices[] = {"run", "help", "version", "wrong "};
+    return choices[int(start.choice)] + start.wrong +
+           (start.names_platform ? ", platform named" : "");
 }
 
 TEST(StartArguments, OwnOptionsActWrongLongOptionsAreRefusedTheRestIsTheToolkits) {
