@@ -48,24 +48,19 @@ TEST(OrvtoolCheck, PassesTheShippedDatabasesAndReportsAMissingFileAndBadArgument
         const ToolResult run = TempFolder().Run("check '" ORV_DATA_DIR + name + "'");
         EXPECT_EQ(run.out, ORV_DATA_DIR + name + ": 150 questions\n");
     }
-    const ToolResult missing = TempFolder().Run("check /nonexistent/orv9.dll");
-    EXPECT_EQ(std::tie(missing.out, missing.exit_code),
-              std::tuple("/nonexistent/orv9.dll: File not found.\n", 1));
-    for (const char* arguments : {"", "check", "check a b", "frobnicate x", "-h"}) {
+    const auto expect = [](const std::string& arguments, const std::string& out,
+                           const std::string& err, int exit_code) {
         const ToolResult run = TempFolder().Run(arguments);
-        EXPECT_EQ(std::tie(run.out, run.err, run.exit_code),
-                  std::tuple(std::string(), std::string(orvtool::kUsage), 2))
+        EXPECT_EQ(std::tie(run.out, run.err, run.exit_code), std::tie(out, err, exit_code))
             << arguments;
-    }
-    const std::string version = "orvtool (Orvane Personality Test) " + std::string(kVersion) + "\n";
-    for (const char* arguments : {"--version", "check --version x", "evaluate --version --help"}) {
-        const ToolResult run = TempFolder().Run(arguments);
-        EXPECT_EQ(std::tie(run.out, run.err, run.exit_code), std::tuple(version, std::string(), 0))
-            << arguments;
-    }
-    const ToolResult help = TempFolder().Run("check x --help");
-    EXPECT_EQ(std::tie(help.out, help.err, help.exit_code),
-              std::tuple(std::string(orvtool::kUsage) + orvtool::kHelp, std::string(), 0));
+    };
+    expect("check /nonexistent/orv9.dll", "/nonexistent/orv9.dll: File not found.\n", "", 1);
+    for (const char* arguments : {"", "check", "check a b", "frobnicate x", "-h"})
+        expect(arguments, "", orvtool::kUsage, 2);
+    for (const char* arguments : {"--version", "check --version x", "evaluate --version --help"})
+        expect(arguments, "orvtool (Orvane Personality Test) " + std::string(kVersion) + "\n", "",
+               0);
+    expect("check x --help", std::string(orvtool::kUsage) + orvtool::kHelp, "", 0);
 }
 
 }  // namespace orv::testing
