@@ -119,7 +119,8 @@ class InstrAboutTest : public QObject {
     }
 
     // "winhelp " + a path with spaces and a letter beyond ASCII, launched: one viewer,
-    // centred, reused for a missing file, which it tells of itself; closed, it is gone.
+    // centred, a document to a screen reader, reused for a missing file, which it
+    // tells of itself; closed, it is gone.
     void helpShowsInOneViewer() {
         QTemporaryDir temporary;
         const QString folder = temporary.filePath(QString::fromUtf8("Program Files caf\u00e9"));
@@ -134,6 +135,10 @@ class InstrAboutTest : public QObject {
         QVERIFY(viewer && viewer->isVisible());
         QCOMPARE(viewer->windowTitle(), QStringLiteral("Introduction to Personality Analysis"));
         QVERIFY(orv::testing::SettlesCentred(*viewer));
+        auto* document = QAccessible::queryAccessibleInterface(viewer->browser());
+        QCOMPARE(document->role(), QAccessible::Document);
+        QCOMPARE(document->text(QAccessible::Name), "Introduction to Personality Analysis");
+        QCOMPARE(document->textInterface()->text(0, 12), "Introduction");
         orv::app::OpenExternal(orv::app::ToFilePath(missing), "winhelp ", nullptr);
         QCOMPARE(viewer->windowTitle(), QStringLiteral("Orvane Personality Test Help"));
         QCOMPARE(viewer->browser()->toPlainText(), "The help file could not be opened.\n\n" +
