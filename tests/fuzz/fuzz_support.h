@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <set>
 #include <string>
 
 #include "persistence/core/saved_responses.h"
@@ -20,15 +21,11 @@ namespace orv::testing {
 
 // The six messages of the database reader, and nothing else.
 inline bool IsReaderMessage(const std::string& text) {
-    for (const char* message :
-         {"E01: Invalid Database File", "E01A: Invalid Database Contents.",
-          "E02B: Invalid Database Contents.", "E02: Invalid Database Contents",
-          "E03: Invalid Database Contents", "E03B: Invalid Database Contents."}) {
-        if (text == message) {
-            return true;
-        }
-    }
-    return false;
+    static const std::set<std::string> kMessages = {
+        "E01: Invalid Database File",       "E01A: Invalid Database Contents.",
+        "E02B: Invalid Database Contents.", "E02: Invalid Database Contents",
+        "E03: Invalid Database Contents",   "E03B: Invalid Database Contents."};
+    return kMessages.contains(text);
 }
 
 // What a saved file holds of both: the question, answer slots 1..250 and
