@@ -122,7 +122,6 @@ class AccessTest : public QObject {
             QVERIFY(shipped.open(QIODevice::ReadOnly));
             files.push_back(std::make_unique<ProgramFolderFile>(name, shipped.readAll()));
         }
-        ProgramFolderFile saved(QStringLiteral("Earlier.0"), "");
         MessageLog log;
         frmTestMain main;
         QCOMPARE(Faults(main), QString());
@@ -146,9 +145,6 @@ class AccessTest : public QObject {
         frmLoad load(loadfn);
         frmSave save(loadfn);
         for (QWidget* window : std::initializer_list<QWidget*>{&instr, &about, &load, &save}) {
-            if (auto* chooser = qobject_cast<ChooserDialog*>(window)) {
-                chooser->File1->SetFolder(orv::app::ProgramFolder());
-            }
             QCOMPARE(Faults(*window), QString());
         }
         QVERIFY(Near(about.Image1->pixmap().size(), QSize(302, 52), scale));
