@@ -1,6 +1,7 @@
 // Any name typed into the save chooser: a name passes only when it is made of
 // A-Z, a-z, 0-9 and ".", not first; the file it is saved under stays in the
 // program folder and is one that Load lists for the test.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -12,22 +13,14 @@
 
 using namespace orv;
 
-namespace {
-
-bool AllowedAt(std::size_t position, char c) {
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') ||
-           (position > 0 && c == '.');
-}
-
-}  // namespace
+constexpr std::string_view kNameCharacters =
+    "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789.";
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     // libFuzzer hands over exactly `size` bytes, so a read past them is caught.
     const std::string_view name(reinterpret_cast<const char*>(data), size);
-    std::size_t allowed = 0;
-    while (allowed < name.size() && AllowedAt(allowed, name[allowed])) {
-        ++allowed;
-    }
+    const std::size_t allowed =
+        name.starts_with('.') ? 0 : std::min(name.find_first_not_of(kNameCharacters), name.size());
     const NameCheck check = CheckSaveName(name);
     FUZZ_PROMISE(check.passed == (allowed == name.size()));
     if (!check.passed) {
