@@ -91,7 +91,7 @@ double frmEval::TextPoints(const QString& lines) const {
 }
 
 void frmEval::cmdPrint_Click() {
-    switch (orv::evaluation::PrintOnDefaultPrinter(evaluation_, this)) {
+    switch (orv::evaluation::PrintEvaluationText(evaluation_, this)) {
         case orv::evaluation::PrintOutcome::kPrinted:
         case orv::evaluation::PrintOutcome::kCancelled:
             break;

@@ -91,7 +91,7 @@ PrintOutcome PrintText(QPrinter& printer, const std::string& text) {
     return PrintOutcome::kPrinted;
 }
 
-PrintOutcome PrintOnDefaultPrinter(const std::string& text, QWidget* parent) {
+PrintOutcome PrintEvaluationText(const std::string& text, QWidget* parent) {
     if (const std::unique_ptr<QPrinter> printer = DefaultPrinter()) {
         return PrintText(*printer, text);
     }

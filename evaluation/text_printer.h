@@ -28,7 +28,7 @@ PrintOutcome PrintText(QPrinter& printer, const std::string& text);
 // Prints `text` as one document on the system's default printer, at once.
 // When the system has printers but none is the default, the standard print
 // dialog (owned by `parent`) lets the user pick one first.
-PrintOutcome PrintOnDefaultPrinter(const std::string& text, QWidget* parent);
+PrintOutcome PrintEvaluationText(const std::string& text, QWidget* parent);
 
 // Replaces the default printer (for tests); an empty factory restores it.
 // A factory that returns null stands for a system without a default printer.
