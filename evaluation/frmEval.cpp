@@ -10,6 +10,8 @@
 #include "app/core/app_title.h"
 #include "app/form_look.h"
 #include "app/message_box.h"
+#include "evaluation/frmProfile.h"
+#include "evaluation/pdf_export.h"
 #include "evaluation/text_printer.h"
 
 namespace app = orv::app;
@@ -49,11 +51,24 @@ frmEval::frmEval() : QWidget(nullptr) {
     app::Place(cmdPrint, 2640, 5760, 1095, 375);
     cmdQuit = new QPushButton(QStringLiteral("Quit"), this);
     app::Place(cmdQuit, 4920, 5760, 1095, 375);
+    // Beside Print and Quit, as far from them as they are from each other,
+    // in line with the edges of the text.
+    cmdProfile = new QPushButton(QStringLiteral("Profile"), this);
+    app::Place(cmdProfile, 360, 5760, 1095, 375);
+    cmdSavePdf = new QPushButton(QStringLiteral("Save as PDF\u2026"), this);
+    app::Place(cmdSavePdf, 7200, 5760, 1815, 375);
+    cmdProfile->setEnabled(false);
+    cmdSavePdf->setEnabled(false);
 
-    setTabOrder(Text1, cmdPrint);
+    // From left to right, as the buttons stand.
+    setTabOrder(Text1, cmdProfile);
+    setTabOrder(cmdProfile, cmdPrint);
     setTabOrder(cmdPrint, cmdQuit);
+    setTabOrder(cmdQuit, cmdSavePdf);
     connect(cmdPrint, &QPushButton::clicked, this, &frmEval::cmdPrint_Click);
     connect(cmdQuit, &QPushButton::clicked, this, &frmEval::cmdQuit_Click);
+    connect(cmdProfile, &QPushButton::clicked, this, &frmEval::cmdProfile_Click);
+    connect(cmdSavePdf, &QPushButton::clicked, this, &frmEval::cmdSavePdf_Click);
     app::PressButtonsWithReturn(this);
     Form_Load();
 }
@@ -64,9 +79,21 @@ void frmEval::Form_Load() {
 
 void frmEval::SetEvaluation(const std::string& text) {
     evaluation_ = text;
+    result_.reset();
     const QString lines = orv::evaluation::PrintableLines(text);
     Text1->setFont(app::SansFont(TextPoints(lines)));
     Text1->setPlainText(lines);
+    cmdProfile->setEnabled(false);
+    cmdSavePdf->setEnabled(false);
+}
+
+void frmEval::SetResult(const orv::KeptResult& result) {
+    SetEvaluation(result.text);
+    result_ = result;
+    // A profile still open shows the result it was opened for.
+    profile_window_ = nullptr;
+    cmdProfile->setEnabled(true);
+    cmdSavePdf->setEnabled(true);
 }
 
 // The largest size, in steps of a quarter point, at which the widest line
@@ -106,4 +133,21 @@ void frmEval::cmdPrint_Click() {
 
 void frmEval::cmdQuit_Click() {
     close();
+}
+
+frmProfile* frmEval::ProfileWindow() const {
+    return profile_window_.data();
+}
+
+void frmEval::cmdProfile_Click() {
+    if (profile_window_.isNull()) {
+        profile_window_ = new frmProfile(*result_);
+    }
+    profile_window_->show();
+    profile_window_->raise();
+    profile_window_->activateWindow();
+}
+
+void frmEval::cmdSavePdf_Click() {
+    orv::evaluation::SaveAsPdf(this, *result_, orv::ViewOf(*result_));
 }

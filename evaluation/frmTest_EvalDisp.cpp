@@ -1,23 +1,43 @@
-// The evaluation at the end of a test.
+// The evaluation at the end of a test, and the result kept from it.
+#include "app/message_box.h"
+#include "app/saved_files_folder.h"
 #include "evaluation/core/evaluation_text.h"
+#include "evaluation/core/kept_result.h"
 #include "evaluation/frmEval.h"
+#include "persistence/core/kept_results.h"
 #include "testing/frmTest.h"
+
+namespace {
+
+constexpr const char* kNotKept =
+    "This result could not be kept. Its evaluation is shown and can still be printed or saved "
+    "as PDF.";
+
+}  // namespace
 
 frmEval* frmTest::EvaluationWindow() const {
     return eval_window_.data();
 }
 
 void frmTest::EvalDisp(std::int16_t evalparm) {
-    const std::string text = orv::EvaluationText(record, evalparm, orv::CurrentYear());
+    const orv::LocalTime ended = orv::LocalNow();
+    const orv::Evaluation evaluation = orv::Evaluate(record, evalparm, ended.year);
     // The first reference creates the window, centred and hidden; an open one
     // keeps its place.
     if (eval_window_.isNull()) {
         eval_window_ = new frmEval();
     }
-    eval_window_->SetEvaluation(text);
-    if (orv::HasScaleBlocks(evalparm)) {
-        eval_window_->show();
-        eval_window_->raise();
-        eval_window_->activateWindow();
+    if (!orv::HasScaleBlocks(evalparm)) {
+        eval_window_->SetEvaluation(evaluation.text);
+        return;
+    }
+    const orv::KeptResult result = orv::MakeKeptResult(record, evalparm, evaluation, ended);
+    eval_window_->SetResult(result);
+    eval_window_->show();
+    eval_window_->raise();
+    eval_window_->activateWindow();
+    const std::string folder = orv::KeptResultsFolder(orv::app::SavedFilesFolder());
+    if (!orv::KeepResult(folder, result)) {
+        orv::app::MsgBox(eval_window_, kNotKept);
     }
 }

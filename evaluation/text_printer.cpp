@@ -91,9 +91,9 @@ PrintOutcome PrintText(QPrinter& printer, const std::string& text) {
     return PrintOutcome::kPrinted;
 }
 
-PrintOutcome PrintEvaluationText(const std::string& text, QWidget* parent) {
+PrintOutcome PrintOnDefaultPrinter(const PrintDocument& print, QWidget* parent) {
     if (const std::unique_ptr<QPrinter> printer = DefaultPrinter()) {
-        return PrintText(*printer, text);
+        return print(*printer);
     }
     if (QPrinterInfo::availablePrinterNames().isEmpty()) {
         return PrintOutcome::kNoPrinter;
@@ -103,7 +103,12 @@ PrintOutcome PrintEvaluationText(const std::string& text, QWidget* parent) {
     if (dialog.exec() != QDialog::Accepted) {
         return PrintOutcome::kCancelled;
     }
-    return PrintText(chosen, text);
+    return print(chosen);
+}
+
+PrintOutcome PrintEvaluationText(const std::string& text, QWidget* parent) {
+    return PrintOnDefaultPrinter([&text](QPrinter& printer) { return PrintText(printer, text); },
+                                 parent);
 }
 
 void SetPrinterFactory(PrinterFactory factory) {

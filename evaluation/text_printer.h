@@ -25,9 +25,13 @@ QString PrintableLines(const std::string& text);
 // and pages break where the page is full.
 PrintOutcome PrintText(QPrinter& printer, const std::string& text);
 
-// Prints `text` as one document on the system's default printer, at once.
+// Prints one document with `print` on the system's default printer, at once.
 // When the system has printers but none is the default, the standard print
 // dialog (owned by `parent`) lets the user pick one first.
+using PrintDocument = std::function<PrintOutcome(QPrinter&)>;
+PrintOutcome PrintOnDefaultPrinter(const PrintDocument& print, QWidget* parent);
+
+// Prints `text` as one document on the system's default printer (as above).
 PrintOutcome PrintEvaluationText(const std::string& text, QWidget* parent);
 
 // Replaces the default printer (for tests); an empty factory restores it.

@@ -15,6 +15,9 @@
 #include "app/form_look.h"
 #include "app/message_box.h"
 #include "app/open_external.h"
+#include "app/saved_files_folder.h"
+#include "evaluation/frmResults.h"
+#include "persistence/core/kept_results.h"
 #include "shell/frmAbout.h"
 #include "shell/frmInstr.h"
 #include "testing/frmTest.h"
@@ -35,8 +38,10 @@ frmTestMain::frmTestMain() : test_window_(std::make_unique<frmTest>(*this)) {
     menuBar()->setAutoFillBackground(true);
     Instructions = menuBar()->addAction(QStringLiteral("&Instructions"));
     About = menuBar()->addAction(QStringLiteral("&About"));
+    Results = menuBar()->addAction(QStringLiteral("&Results"));
     connect(Instructions, &QAction::triggered, this, &frmTestMain::Instructions_Click);
     connect(About, &QAction::triggered, this, &frmTestMain::About_Click);
+    connect(Results, &QAction::triggered, this, &frmTestMain::Results_Click);
 
     Command1 = new QPushButton(QStringLiteral("Introduction to Personality Analysis"), client);
     app::Place(Command1, 2385, 5055, 3930, 480);
@@ -45,10 +50,9 @@ frmTestMain::frmTestMain() : test_window_(std::make_unique<frmTest>(*this)) {
     cmdStart = new QPushButton(QStringLiteral("Start"), client);
     app::Place(cmdStart, 2280, 4200, 1695, 375);
 
-    Option1[1] =
-        new QRadioButton(QStringLiteral("Test of Interpersonal and Social Attributes"), client);
+    Option1[1] = new QRadioButton(QString::fromLatin1(orv::kTestTitles[1]), client);
     app::Place(Option1[1], 2040, 2880, 5820, 495);
-    Option1[0] = new QRadioButton(QStringLiteral("Test of Individual Attributes"), client);
+    Option1[0] = new QRadioButton(QString::fromLatin1(orv::kTestTitles[0]), client);
     app::Place(Option1[0], 2040, 1800, 5460, 495);
     option_group_ = new QButtonGroup(this);
     for (int index = 0; index < 2; ++index) {
@@ -114,6 +118,15 @@ void frmTestMain::Instructions_Click() {
 void frmTestMain::About_Click() {
     frmAbout window(this);
     window.exec();
+}
+
+void frmTestMain::Results_Click() {
+    if (results_window_.isNull()) {
+        results_window_ = new frmResults(orv::KeptResultsFolder(app::SavedFilesFolder()));
+    }
+    results_window_->show();
+    results_window_->raise();
+    results_window_->activateWindow();
 }
 
 void frmTestMain::cmdQuit_Click() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 #include <array>
 #include <cstdint>
 #include <memory>
@@ -13,6 +14,7 @@ class QButtonGroup;
 class QLabel;
 class QPushButton;
 class QRadioButton;
+class frmResults;
 class frmTest;
 
 // The main window: the choice of test, Start, the introduction help, the
@@ -33,6 +35,7 @@ class frmTestMain : public QMainWindow {
     void Command1_Click();
     void Instructions_Click();
     void About_Click();
+    void Results_Click();
     void cmdQuit_Click();
 
     // The one test window of the whole run.
@@ -45,6 +48,7 @@ class frmTestMain : public QMainWindow {
     QPushButton* Command1 = nullptr;
     QAction* Instructions = nullptr;
     QAction* About = nullptr;
+    QAction* Results = nullptr;
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -55,4 +59,5 @@ class frmTestMain : public QMainWindow {
 
     QButtonGroup* option_group_ = nullptr;
     std::unique_ptr<frmTest> test_window_;
+    QPointer<frmResults> results_window_;  // while it is open
 };

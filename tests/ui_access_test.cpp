@@ -212,7 +212,7 @@ class AccessTest : public QObject {
         Press(Qt::Key_PageDown);
         QVERIFY(evaluation->Text1->textCursor().position() > 0);
         const int jobs = PrintJobs();
-        Press(Qt::Key_Tab);  // Print
+        Press(Qt::Key_Tab, 2);  // past Profile to Print
         Press(Qt::Key_Return);
         QTRY_VERIFY_WITH_TIMEOUT(!printer || PrintJobs() > jobs, 30000);
         Press(Qt::Key_Tab);  // Quit

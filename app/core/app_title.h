@@ -5,6 +5,10 @@ namespace orv {
 // Caption of the main windows and title of every message box.
 inline constexpr const char* kAppTitle = "Orvane Personality Test";
 
+// The titles of test 0 and test 1, as the main window offers them.
+inline constexpr const char* kTestTitles[2] = {"Test of Individual Attributes",
+                                               "Test of Interpersonal and Social Attributes"};
+
 // Holder of the rights named in the evaluation's notice line.
 inline constexpr const char* kRightsHolder = "Orvane Software";
 

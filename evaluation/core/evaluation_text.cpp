@@ -18,12 +18,12 @@ constexpr std::array<const char*, 2> kSectionHeadings = {
 };
 
 constexpr std::array<std::array<const char*, kScales>, 2> kScaleNames = {{
-    {"Achievement Attitudes:", "Emotional Temperament:", "Energy Level:", "Intellectual Factors:",
-     "Material Attitudes:", "Maturity:", "Philosophical Attitudes:", "Physical Attributes:",
-     "Risk Attitudes:", "Task Performance Attitudes:"},
-    {"Aggressiveness:", "Social Control Attitudes:", "Dependability:", "Egocentrism:",
-     "Emotional Expression:", "Fairness:", "Leadership:", "Physical Appearance:",
-     "Regard for Rules:", "Team Spirit:"},
+    {"Achievement Attitudes", "Emotional Temperament", "Energy Level", "Intellectual Factors",
+     "Material Attitudes", "Maturity", "Philosophical Attitudes", "Physical Attributes",
+     "Risk Attitudes", "Task Performance Attitudes"},
+    {"Aggressiveness", "Social Control Attitudes", "Dependability", "Egocentrism",
+     "Emotional Expression", "Fairness", "Leadership", "Physical Appearance", "Regard for Rules",
+     "Team Spirit"},
 }};
 
 std::string FourDigits(int year) {
@@ -91,7 +91,7 @@ std::string ScaleBlock(const TestRecord& record, std::int16_t evalparm, const Sc
         text.append(kTenSpaces).append(kSectionHeadings[evalparm]).append(kLineEnd);
         text += kLineEnd;
     }
-    text.append(kTenSpaces).append(kScaleNames[evalparm][result.scale - 1]);
+    text.append(kTenSpaces).append(ScaleName(evalparm, result.scale)).append(":");
     text.append(result.verdict).append(kLineEnd);
 
     if (result.ordered.empty()) {
@@ -111,16 +111,25 @@ std::string ScaleBlock(const TestRecord& record, std::int16_t evalparm, const Sc
     return text;
 }
 
-std::string EvaluationText(TestRecord& record, std::int16_t evalparm, int year) {
-    std::string text = EvaluationHeader(year);
+const char* ScaleName(std::int16_t testno, int scale) {
+    return kScaleNames[testno][scale - 1];
+}
+
+Evaluation Evaluate(TestRecord& record, std::int16_t evalparm, int year) {
+    Evaluation evaluation{EvaluationHeader(year), {}};
     if (!HasScaleBlocks(evalparm)) {
         AccumulateScores(record);
-        return text;
+        return evaluation;
     }
-    for (const ScaleResult& result : ScoreTest(record, evalparm)) {
-        text += ScaleBlock(record, evalparm, result);
+    evaluation.scales = ScoreTest(record, evalparm);
+    for (const ScaleResult& result : evaluation.scales) {
+        evaluation.text += ScaleBlock(record, evalparm, result);
     }
-    return text;
+    return evaluation;
+}
+
+std::string EvaluationText(TestRecord& record, std::int16_t evalparm, int year) {
+    return Evaluate(record, evalparm, year).text;
 }
 
 int CurrentYear() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -36,9 +37,22 @@ std::string Sentence(std::string_view opening, const std::vector<std::string>& p
 // no-response line, then an empty line.
 std::string ScaleBlock(const TestRecord& record, std::int16_t evalparm, const ScaleResult& result);
 
-// The whole evaluation of a finished test: accumulates the scores into
-// `record.sscore`, then writes the header and, for test 0 or 1, the ten
-// scale blocks.
+// The name of scale 1..10 of test 0 or 1, as its heading shows it without
+// the leading spaces and the colon.
+const char* ScaleName(std::int16_t testno, int scale);
+
+// The evaluation of a finished test: its text and, for test 0 or 1, the
+// results of scales 1..10 (left empty for other test numbers).
+struct Evaluation {
+    std::string text;
+    std::array<ScaleResult, kScales> scales;
+};
+
+// Accumulates the scores into `record.sscore`, then writes the header and,
+// for test 0 or 1, the ten scale blocks.
+Evaluation Evaluate(TestRecord& record, std::int16_t evalparm, int year);
+
+// The text of Evaluate.
 std::string EvaluationText(TestRecord& record, std::int16_t evalparm, int year);
 
 // This year by the local calendar.

@@ -29,19 +29,26 @@ void AccumulateScores(TestRecord& record) {
     }
 }
 
-std::string Verdict(std::int16_t testno, int count, int score) {
+const char* VerdictWord(std::int16_t testno, int count, int score) {
     if (count == 0) {
         return verdict::kNoResponses;
     }
-    std::string text;
     if (score > 0) {
-        text = testno == 1 ? verdict::kSociable : verdict::kPositive;
-    } else if (score == 0) {
-        text = verdict::kUnknown;
-    } else {
-        text = testno == 1 ? verdict::kDangerous : verdict::kNegative;
+        return testno == 1 ? verdict::kSociable : verdict::kPositive;
     }
-    if (count > std::abs(score)) {
+    if (score == 0) {
+        return verdict::kUnknown;
+    }
+    return testno == 1 ? verdict::kDangerous : verdict::kNegative;
+}
+
+bool IsConflicting(int count, int score) {
+    return count > 0 && count > std::abs(score);
+}
+
+std::string Verdict(std::int16_t testno, int count, int score) {
+    std::string text = std::string(" ") + VerdictWord(testno, count, score) + ". ";
+    if (IsConflicting(count, score)) {
         text += verdict::kConflicting;
     }
     return text;

@@ -9,14 +9,14 @@
 
 namespace orv {
 
-// The verdict texts of a scale; each word has one space on either side.
+// The verdict words of a scale.
 namespace verdict {
-inline constexpr const char* kNoResponses = " No Responses. ";
-inline constexpr const char* kPositive = " Positive. ";
-inline constexpr const char* kSociable = " Sociable. ";
-inline constexpr const char* kUnknown = " Unknown. ";
-inline constexpr const char* kNegative = " Negative. ";
-inline constexpr const char* kDangerous = " Dangerous. ";
+inline constexpr const char* kNoResponses = "No Responses";
+inline constexpr const char* kPositive = "Positive";
+inline constexpr const char* kSociable = "Sociable";
+inline constexpr const char* kUnknown = "Unknown";
+inline constexpr const char* kNegative = "Negative";
+inline constexpr const char* kDangerous = "Dangerous";
 inline constexpr const char* kConflicting = "Conflicting Responses. ";
 }  // namespace verdict
 
@@ -38,7 +38,15 @@ struct ScaleResult {
 // scale. Adds to what `sscore` holds; the test window zeroes it at load.
 void AccumulateScores(TestRecord& record);
 
-// The verdict of a scale of test `testno` with `count` counting questions.
+// The verdict word of a scale of test `testno` with `count` counting
+// questions and the given score.
+const char* VerdictWord(std::int16_t testno, int count, int score);
+
+// Whether the counting questions of a scale pull in both directions.
+bool IsConflicting(int count, int score);
+
+// The verdict as the evaluation writes it: the word with one space on either
+// side and its full stop, then "Conflicting Responses. " when conflicting.
 std::string Verdict(std::int16_t testno, int count, int score);
 
 // The result of scale `scale` (1..10) from the answers and the scores

@@ -94,30 +94,65 @@ bool SyncFolder(const std::filesystem::path& folder) {
     return synced;
 }
 
-}  // namespace
+std::filesystem::path FolderOf(const std::filesystem::path& target) {
+    return target.has_parent_path() ? target.parent_path() : std::filesystem::path(".");
+}
 
-bool ReplaceFile(const std::string& path, std::string_view bytes) {
-    namespace fs = std::filesystem;
-    std::optional<mode_t> mode;
-    if (!ExistingMode(path, mode)) {
-        return false;
-    }
-    const fs::path target(path);
-    const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
-    fs::path temporary;
-    const FileSizeSignalIgnored no_signal;
+// A new temporary file in `folder` that holds `bytes` on the storage, with
+// the permission bits `mode` if given (set before anything is written). False,
+// with nothing left behind, on any failure.
+bool WriteTemporary(const std::filesystem::path& folder, std::string_view bytes,
+                    std::optional<mode_t> mode, std::filesystem::path& temporary) {
     const int fd = CreateTemporary(folder, temporary);
     if (fd < 0) {
         return false;
     }
-    bool done = WriteAll(fd, bytes) && (!mode || fchmod(fd, *mode) == 0) && fsync(fd) == 0;
+    bool done = (!mode || fchmod(fd, *mode) == 0) && WriteAll(fd, bytes) && fsync(fd) == 0;
     done = close(fd) == 0 && done;
-    if (done && std::rename(temporary.c_str(), target.c_str()) == 0) {
+    if (!done) {
+        unlink(temporary.c_str());
+    }
+    return done;
+}
+
+}  // namespace
+
+bool ReplaceFile(const std::string& path, std::string_view bytes) {
+    std::optional<mode_t> mode;
+    if (!ExistingMode(path, mode)) {
+        return false;
+    }
+    const std::filesystem::path target(path);
+    const std::filesystem::path folder = FolderOf(target);
+    std::filesystem::path temporary;
+    const FileSizeSignalIgnored no_signal;
+    if (!WriteTemporary(folder, bytes, mode, temporary)) {
+        return false;
+    }
+    if (std::rename(temporary.c_str(), target.c_str()) == 0) {
         // Without this the replacement itself may be lost to a power cut.
         return SyncFolder(folder);
     }
     unlink(temporary.c_str());
     return false;
+}
+
+NewFileOutcome CreateNewFile(const std::string& path, std::string_view bytes, unsigned mode) {
+    const std::filesystem::path target(path);
+    const std::filesystem::path folder = FolderOf(target);
+    std::filesystem::path temporary;
+    const FileSizeSignalIgnored no_signal;
+    if (!WriteTemporary(folder, bytes, static_cast<mode_t>(mode), temporary)) {
+        return NewFileOutcome::kFailed;
+    }
+    // A second name for the written file, given only while the name is free.
+    const bool linked = link(temporary.c_str(), target.c_str()) == 0;
+    const int error = errno;
+    unlink(temporary.c_str());
+    if (!linked) {
+        return error == EEXIST ? NewFileOutcome::kExists : NewFileOutcome::kFailed;
+    }
+    return SyncFolder(folder) ? NewFileOutcome::kCreated : NewFileOutcome::kFailed;
 }
 
 }  // namespace orv

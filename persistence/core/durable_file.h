@@ -21,4 +21,14 @@ namespace orv {
 // fails, `path` already holds the new content but it may not last.
 bool ReplaceFile(const std::string& path, std::string_view bytes);
 
+enum class NewFileOutcome {
+    kCreated,
+    kExists,  // something has that name already; nothing changed
+    kFailed,  // nothing created (or, when only the folder's sync failed, it may not last)
+};
+
+// Puts `bytes` into a new file `path` with the permission bits `mode`, in the
+// same safe way as ReplaceFile, but never over anything that has that name.
+NewFileOutcome CreateNewFile(const std::string& path, std::string_view bytes, unsigned mode);
+
 }  // namespace orv

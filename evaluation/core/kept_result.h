@@ -1,0 +1,55 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "app/core/local_time.h"
+#include "evaluation/core/evaluation_text.h"
+#include "testing/core/test_record.h"
+
+namespace orv {
+
+// What a finished test shows of one scale.
+struct KeptScale {
+    std::string name;  // "Achievement Attitudes"
+    std::int16_t score = 0;
+    std::int16_t counted = 0;   // questions that counted (answer value above 0)
+    std::int16_t strong = 0;    // of them, strongly agreed
+    std::int16_t moderate = 0;  // of them, moderately agreed
+    std::int16_t forward = 0;   // the scale's questions of the test that add to its score
+    std::int16_t reverse = 0;   // and that take from it
+    std::string verdict;        // "Positive", "No Responses", ...
+    bool conflicting = false;
+
+    bool operator==(const KeptScale&) const = default;
+};
+
+// A finished test as the program keeps it: which test, when it ended, its
+// ten scales and the evaluation text exactly as shown. No answers.
+struct KeptResult {
+    std::int16_t testno = 0;
+    LocalTime ended;
+    std::array<KeptScale, kScales> scales;
+    std::string text;
+
+    bool operator==(const KeptResult&) const = default;
+};
+
+// The longest evaluation text a kept result holds.
+inline constexpr std::size_t kMaxKeptText = 8 * 1024 * 1024;
+
+// The result of a test just evaluated (test 0 or 1): the figures of its
+// scales from `evaluation`, the number of questions of each scale in either
+// direction from the questions of the test read since it started.
+KeptResult MakeKeptResult(const TestRecord& record, std::int16_t testno,
+                          const Evaluation& evaluation, const LocalTime& ended);
+
+// Whether a result is one a test can end in: test 0 or 1, a valid moment,
+// and for each scale a name of printable characters and figures that agree
+// with each other (counts within the test's 250 questions, a score its
+// questions allow, the verdict and the conflict that its count and score
+// give). A text of at most kMaxKeptText bytes.
+bool IsPossibleResult(const KeptResult& result);
+
+}  // namespace orv

@@ -1,0 +1,177 @@
+#include "evaluation/frmProfile.h"
+
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPrinter>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QShortcut>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "app/core/app_title.h"
+#include "app/form_look.h"
+#include "app/message_box.h"
+#include "evaluation/pdf_export.h"
+#include "evaluation/profile_chart.h"
+#include "evaluation/result_document.h"
+#include "evaluation/text_printer.h"
+
+namespace app = orv::app;
+
+namespace {
+
+constexpr const char* kNoPrinter = "No printer is available. The profile was not printed.";
+constexpr const char* kPrintFailed = "The profile could not be printed.";
+
+orv::ProfileView ViewFor(const orv::KeptResult& result, const orv::KeptResult* earlier) {
+    if (earlier != nullptr) {
+        const auto compared = orv::CompareResults(*earlier, result);
+        if (const auto* view = std::get_if<orv::ProfileView>(&compared)) {
+            return *view;
+        }
+    }
+    return orv::ViewOf(result);
+}
+
+QString LegendText(std::int16_t testno) {
+    QStringList lines;
+    for (const orv::LegendEntry& entry : orv::ProfileLegend(testno)) {
+        lines << QStringLiteral("<b>%1</b>: %2")
+                     .arg(app::FromFileText(entry.term).toHtmlEscaped(),
+                          app::FromFileText(entry.meaning).toHtmlEscaped());
+    }
+    return lines.join(QStringLiteral("<br>"));
+}
+
+QTableWidget* FiguresTable(const orv::ProfileView& view, QWidget* parent) {
+    const auto rows = orv::ProfileTable(view);
+    auto* table = new QTableWidget(int(rows.size()) - 1, int(rows.front().size()), parent);
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        for (std::size_t c = 0; c < rows[r].size(); ++c) {
+            const QString text = app::FromFileText(rows[r][c]);
+            if (r == 0) {
+                table->setHorizontalHeaderItem(int(c), new QTableWidgetItem(text));
+                continue;
+            }
+            auto* item = new QTableWidgetItem(text);
+            item->setTextAlignment(Qt::AlignVCenter | (c == 0 ? Qt::AlignLeft : Qt::AlignRight));
+            table->setItem(int(r) - 1, int(c), item);
+        }
+    }
+    table->setAccessibleName(QStringLiteral("Profile figures"));
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->setSelectionMode(QAbstractItemView::SingleSelection);
+    // Tab leaves the table; the arrows go from cell to cell.
+    table->setTabKeyNavigation(false);
+    table->verticalHeader()->hide();
+    table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    table->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+    table->resizeColumnsToContents();
+    table->resizeRowsToContents();
+    table->setCurrentCell(0, 0);
+    return table;
+}
+
+}  // namespace
+
+frmProfile::frmProfile(const orv::KeptResult& result, const orv::KeptResult* earlier)
+    : QWidget(nullptr), result_(result), view_(ViewFor(result, earlier)) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    app::ApplyFormLook(this, QStringLiteral("Profile - ") + QString::fromLatin1(orv::kAppTitle),
+                       9.75);
+
+    lblTitle = new QLabel(QStringLiteral("Profile: ") +
+                          QString::fromLatin1(orv::kTestTitles[view_.later.testno == 1]));
+    lblTitle->setFont(app::SansFont(12, true));
+    lblDates = new QLabel(app::FromFileText(orv::ProfileDates(view_)));
+    Chart = new ProfileChart(view_, nullptr);
+    lblLegend = new QLabel(LegendText(view_.later.testno));
+    lblLegend->setWordWrap(true);
+    lblLegend->setTextFormat(Qt::RichText);
+    tblFigures = FiguresTable(view_, nullptr);
+
+    // The chart, the legend and the table scroll together when the text is
+    // too large for the screen.
+    auto* content = new QWidget;
+    auto* column = new QVBoxLayout(content);
+    column->addWidget(Chart);
+    column->addWidget(lblLegend);
+    column->addWidget(tblFigures, 0, Qt::AlignLeft);
+    column->addStretch();
+    auto* scroll = new QScrollArea;
+    scroll->setWidget(content);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    content->setAutoFillBackground(false);
+    scroll->viewport()->setAutoFillBackground(false);
+
+    cmdPrint = new QPushButton(QStringLiteral("Print"));
+    cmdSavePdf = new QPushButton(QStringLiteral("Save as PDF\u2026"));
+    cmdClose = new QPushButton(QStringLiteral("Close"));
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    for (QPushButton* button : {cmdPrint, cmdSavePdf, cmdClose}) {
+        button->setMinimumWidth(app::Pixels(1335));
+        buttons->addWidget(button);
+    }
+    buttons->addStretch();
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(lblTitle);
+    layout->addWidget(lblDates);
+    layout->addWidget(scroll, 1);
+    layout->addLayout(buttons);
+
+    connect(cmdPrint, &QPushButton::clicked, this, &frmProfile::cmdPrint_Click);
+    connect(cmdSavePdf, &QPushButton::clicked, this, &frmProfile::cmdSavePdf_Click);
+    connect(cmdClose, &QPushButton::clicked, this, &frmProfile::cmdClose_Click);
+    new QShortcut(QKeySequence::Cancel, this, this, &frmProfile::cmdClose_Click);
+    app::PressButtonsWithReturn(this);
+    setTabOrder(Chart, tblFigures);
+    setTabOrder(tblFigures, cmdPrint);
+    setTabOrder(cmdPrint, cmdSavePdf);
+    setTabOrder(cmdSavePdf, cmdClose);
+
+    // Its whole content when the screen has room, else as much as it has.
+    const QMargins margins = layout->contentsMargins();
+    const int around = lblTitle->sizeHint().height() + lblDates->sizeHint().height() +
+                       buttons->sizeHint().height() + 3 * layout->spacing() + margins.top() +
+                       margins.bottom();
+    const QSize wanted(content->sizeHint().width() + margins.left() + margins.right() +
+                           scroll->verticalScrollBar()->sizeHint().width(),
+                       content->sizeHint().height() + around);
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    resize(wanted.boundedTo(screen.size() * 0.9));
+    app::CentreOnScreen(this);
+    Chart->setFocus();
+}
+
+void frmProfile::cmdPrint_Click() {
+    const auto outcome = orv::evaluation::PrintOnDefaultPrinter(
+        [this](QPrinter& printer) {
+            return orv::evaluation::PaintResultPages(printer, result_, view_, false)
+                       ? orv::evaluation::PrintOutcome::kPrinted
+                       : orv::evaluation::PrintOutcome::kFailed;
+        },
+        this);
+    if (outcome == orv::evaluation::PrintOutcome::kNoPrinter) {
+        app::MsgBox(this, kNoPrinter);
+    } else if (outcome == orv::evaluation::PrintOutcome::kFailed) {
+        app::MsgBox(this, kPrintFailed);
+    }
+}
+
+void frmProfile::cmdSavePdf_Click() {
+    orv::evaluation::SaveAsPdf(this, result_, view_);
+}
+
+void frmProfile::cmdClose_Click() {
+    close();
+}

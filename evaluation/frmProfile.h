@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QWidget>
+
+#include "evaluation/core/kept_result.h"
+#include "evaluation/core/profile.h"
+
+class ProfileChart;
+class QLabel;
+class QPushButton;
+class QTableWidget;
+
+// The profile window: a result at a glance, or two results of one test side
+// by side. The chart, a legend of the verdicts and the same figures as a
+// table; it prints the chart page and saves the whole result as PDF.
+class frmProfile : public QWidget {
+    Q_OBJECT
+  public:
+    // The profile of `result`, beside the earlier result `earlier` if given
+    // (of the same test).
+    explicit frmProfile(const orv::KeptResult& result, const orv::KeptResult* earlier = nullptr);
+
+    const orv::ProfileView& View() const { return view_; }
+
+    void cmdPrint_Click();
+    void cmdSavePdf_Click();
+    void cmdClose_Click();
+
+    QLabel* lblTitle = nullptr;
+    QLabel* lblDates = nullptr;
+    ProfileChart* Chart = nullptr;
+    QLabel* lblLegend = nullptr;
+    QTableWidget* tblFigures = nullptr;
+    QPushButton* cmdPrint = nullptr;
+    QPushButton* cmdSavePdf = nullptr;
+    QPushButton* cmdClose = nullptr;
+
+  private:
+    orv::KeptResult result_;
+    orv::ProfileView view_;
+};

@@ -1,0 +1,197 @@
+#include "evaluation/frmResults.h"
+
+#include <QEvent>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QShortcut>
+#include <QVBoxLayout>
+
+#include "app/core/app_title.h"
+#include "app/form_look.h"
+#include "app/message_box.h"
+#include "evaluation/core/profile.h"
+#include "evaluation/frmEval.h"
+#include "evaluation/frmProfile.h"
+
+namespace app = orv::app;
+
+namespace {
+
+constexpr const char* kNoneKept =
+    "No results have been kept yet. A result is kept each time a test ends.";
+constexpr const char* kSomeKept = "Kept results, newest first:";
+constexpr const char* kHowTo =
+    "Select a result to show or delete it, or two results of one test to compare them.";
+constexpr const char* kNotDeleted = "The result could not be deleted.";
+
+QString TestTitle(const orv::KeptResult& result) {
+    return QString::fromLatin1(orv::kTestTitles[result.testno == 1]);
+}
+
+QString ItemText(const orv::ListedResult& listed) {
+    if (!listed.result) {
+        return app::FromFilePath(listed.name) + QStringLiteral(" (not a readable result)");
+    }
+    return QString::fromLatin1(orv::ShownTime(listed.result->ended)) + QStringLiteral("   ") +
+           TestTitle(*listed.result);
+}
+
+}  // namespace
+
+frmResults::frmResults(std::string folder) : QWidget(nullptr), folder_(std::move(folder)) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    app::ApplyFormLook(
+        this, QStringLiteral("Kept Results - ") + QString::fromLatin1(orv::kAppTitle), 9.75);
+    Label1 = new QLabel;
+    Label1->setFont(app::SansFont(9.75, true));
+    lstResults = new QListWidget;
+    lstResults->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    lstResults->setAccessibleName(QStringLiteral("Kept results"));
+    lstResults->setUniformItemSizes(true);
+    Label1->setBuddy(lstResults);
+    lblHint = new QLabel;
+    lblHint->setWordWrap(true);
+
+    cmdShow = new QPushButton(QStringLiteral("Show"));
+    cmdCompare = new QPushButton(QStringLiteral("Compare"));
+    cmdDelete = new QPushButton(QStringLiteral("Delete"));
+    cmdClose = new QPushButton(QStringLiteral("Close"));
+    auto* buttons = new QHBoxLayout;
+    for (QPushButton* button : {cmdShow, cmdCompare, cmdDelete, cmdClose}) {
+        button->setMinimumWidth(app::Pixels(1095));
+        buttons->addWidget(button);
+    }
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(Label1);
+    layout->addWidget(lstResults, 1);
+    layout->addWidget(lblHint);
+    layout->addLayout(buttons);
+
+    connect(lstResults, &QListWidget::itemSelectionChanged, this, &frmResults::SelectionChanged);
+    connect(lstResults, &QListWidget::itemActivated, this, &frmResults::cmdShow_Click);
+    connect(cmdShow, &QPushButton::clicked, this, &frmResults::cmdShow_Click);
+    connect(cmdCompare, &QPushButton::clicked, this, &frmResults::cmdCompare_Click);
+    connect(cmdDelete, &QPushButton::clicked, this, &frmResults::cmdDelete_Click);
+    connect(cmdClose, &QPushButton::clicked, this, &frmResults::cmdClose_Click);
+    new QShortcut(QKeySequence::Cancel, this, this, &frmResults::cmdClose_Click);
+    app::PressButtonsWithReturn(this);
+
+    Refresh();
+    app::SetClientSize(this, 7200, 5400);
+    app::CentreOnScreen(this);
+    lstResults->setFocus();
+}
+
+void frmResults::Refresh() {
+    QStringList selected;
+    for (const orv::ListedResult* listed : Selected()) {
+        selected << QString::fromStdString(listed->name);
+    }
+    read_at_ = QFileInfo(app::FromFilePath(folder_)).lastModified();
+    listed_ = orv::ListKeptResults(folder_);
+
+    lstResults->clear();
+    for (const orv::ListedResult& listed : listed_) {
+        auto* item = new QListWidgetItem(ItemText(listed), lstResults);
+        item->setSelected(selected.contains(QString::fromStdString(listed.name)));
+    }
+    if (lstResults->count() > 0 && lstResults->selectedItems().isEmpty()) {
+        lstResults->setCurrentRow(0, QItemSelectionModel::NoUpdate);
+    }
+    Label1->setText(QString::fromLatin1(listed_.empty() ? kNoneKept : kSomeKept));
+    SelectionChanged();
+}
+
+std::vector<const orv::ListedResult*> frmResults::Selected() const {
+    std::vector<const orv::ListedResult*> selected;
+    for (int row = 0; row < lstResults->count(); ++row) {
+        if (lstResults->item(row)->isSelected() && row < int(listed_.size())) {
+            selected.push_back(&listed_[row]);
+        }
+    }
+    return selected;
+}
+
+void frmResults::SelectionChanged() {
+    const auto selected = Selected();
+    const bool readable =
+        std::all_of(selected.begin(), selected.end(), [](const auto* s) { return s->result; });
+    const bool one = selected.size() == 1 && readable;
+    const bool two = selected.size() == 2 && readable;
+    const bool same_test = two && selected[0]->result->testno == selected[1]->result->testno;
+
+    QString hint = QString::fromLatin1(kHowTo);
+    if (!readable) {
+        for (const auto* s : selected) {
+            if (!s->result) {
+                hint = app::FromFilePath(s->name) +
+                       QStringLiteral(" is not a readable result. It is left as it is.");
+            }
+        }
+    } else if (two && !same_test) {
+        hint = QString::fromLatin1(orv::kDifferentTests);
+    }
+    lblHint->setText(listed_.empty() ? QString() : hint);
+    lstResults->setAccessibleDescription(lblHint->text());
+    cmdShow->setEnabled(one);
+    cmdDelete->setEnabled(one);
+    cmdCompare->setEnabled(same_test);
+}
+
+void frmResults::cmdShow_Click() {
+    const auto selected = Selected();
+    if (selected.size() != 1 || !selected[0]->result) {
+        return;
+    }
+    auto* window = new frmEval();
+    window->SetResult(*selected[0]->result);
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+void frmResults::cmdCompare_Click() {
+    const auto selected = Selected();
+    if (!cmdCompare->isEnabled() || selected.size() != 2) {
+        return;
+    }
+    auto* window = new frmProfile(*selected[0]->result, &*selected[1]->result);
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+void frmResults::cmdDelete_Click() {
+    const auto selected = Selected();
+    if (selected.size() != 1 || !selected[0]->result) {
+        return;
+    }
+    const orv::KeptResult& result = *selected[0]->result;
+    const std::string question =
+        "Delete the result of the " + std::string(orv::kTestTitles[result.testno == 1]) +
+        " that ended " + orv::ShownTime(result.ended) + "? Its file is removed for good.";
+    if (app::MsgBox(this, question, app::kYesNoDefaultNo) != app::kResultYes) {
+        return;
+    }
+    if (!orv::DeleteKeptResult(folder_, selected[0]->name)) {
+        app::MsgBox(this, kNotDeleted);
+    }
+    lstResults->clearSelection();
+    Refresh();
+}
+
+void frmResults::cmdClose_Click() {
+    close();
+}
+
+// Results kept while the window was open show when it comes back to the front.
+void frmResults::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() &&
+        QFileInfo(app::FromFilePath(folder_)).lastModified() != read_at_) {
+        Refresh();
+    }
+    QWidget::changeEvent(event);
+}

@@ -1,0 +1,34 @@
+#include "evaluation/pdf_export.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QStandardPaths>
+
+#include "app/form_look.h"
+#include "app/message_box.h"
+#include "evaluation/result_document.h"
+#include "persistence/core/durable_file.h"
+
+namespace orv::evaluation {
+
+void SaveAsPdf(QWidget* parent, const KeptResult& result, const ProfileView& view) {
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (folder.isEmpty() || !QDir(folder).exists()) {
+        folder = QDir::homePath();
+    }
+    QFileDialog chooser(parent, QStringLiteral("Save as PDF"),
+                        QDir(folder).filePath(app::FromFileText(PdfFileName(result))),
+                        QStringLiteral("PDF files (*.pdf)"));
+    chooser.setAcceptMode(QFileDialog::AcceptSave);
+    chooser.setDefaultSuffix(QStringLiteral("pdf"));
+    if (chooser.exec() != QDialog::Accepted || chooser.selectedFiles().isEmpty()) {
+        return;
+    }
+    const QByteArray pdf = ResultPdf(result, view);
+    const std::string path = app::ToFilePath(chooser.selectedFiles().constFirst());
+    if (pdf.isEmpty() || !ReplaceFile(path, std::string_view(pdf.constData(), pdf.size()))) {
+        app::MsgBox(parent, kPdfNotSaved);
+    }
+}
+
+}  // namespace orv::evaluation

@@ -1,0 +1,187 @@
+#include "evaluation/profile_chart.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QStyleOptionFocusRect>
+#include <algorithm>
+#include <cmath>
+
+#include "app/form_look.h"
+
+namespace orv::evaluation {
+
+namespace {
+
+const QColor kUp(31, 100, 170);
+const QColor kDown(196, 84, 0);
+const QColor kStripe(0, 0, 0, 14);
+const QColor kGrid(0, 0, 0, 70);
+
+// The earlier result's bars: the same colour, paler.
+QColor Paler(const QColor& colour) {
+    QColor pale = colour;
+    pale.setAlpha(95);
+    return pale;
+}
+
+QString VerdictLabel(const ProfileScale& scale) {
+    QString label = app::FromFileText(scale.verdict);
+    if (scale.conflicting) {
+        label += QLatin1Char(' ') + app::FromFileText(kConflictMark);
+    }
+    return label;
+}
+
+// The measures of the chart, from the line height of its font.
+struct Measures {
+    qreal line = 0;
+    qreal axis = 0;      // the row of the axis labels
+    qreal row = 0;       // a scale
+    qreal bar = 0;       // a bar's thickness
+    qreal names = 0;     // the column of the names
+    qreal verdicts = 0;  // the column of the verdicts
+    qreal gap = 0;
+
+    Measures(const ProfileView& view, const QFontMetricsF& metrics) {
+        line = metrics.height();
+        gap = line * 0.6;
+        axis = line * 1.4;
+        const bool two = view.earlier.has_value();
+        row = line * (two ? 2.3 : 1.6);
+        bar = line * (two ? 0.8 : 0.9);
+        for (const ProfileScale& scale : view.later.scales) {
+            names = std::max(names, metrics.horizontalAdvance(app::FromFileText(scale.name)));
+            verdicts = std::max(verdicts, metrics.horizontalAdvance(VerdictLabel(scale)));
+        }
+        names += gap;
+        verdicts += gap;
+    }
+};
+
+void DrawBar(QPainter& painter, qreal centre, qreal half, qreal top, qreal thickness, double share,
+             const QColor& up, const QColor& down) {
+    if (share == 0) {
+        return;
+    }
+    const qreal length = half * std::abs(share);
+    const QRectF bar(share > 0 ? centre : centre - length, top, length, thickness);
+    painter.fillRect(bar, share > 0 ? up : down);
+}
+
+}  // namespace
+
+QSizeF ProfileChartSize(const ProfileView& view, const QFont& font, QPaintDevice* device) {
+    const QFontMetricsF metrics(font, device);
+    const Measures m(view, metrics);
+    // Room for bars of at least ten lines' height either way.
+    return {m.names + m.verdicts + 20 * m.line, m.axis + kScales * m.row};
+}
+
+void DrawProfileChart(QPainter& painter, const QRectF& area, const ProfileView& view,
+                      const QFont& font) {
+    const QFontMetricsF metrics(font, painter.device());
+    const Measures m(view, metrics);
+    painter.save();
+    painter.setFont(font);
+    const QRectF bars(area.left() + m.names, area.top() + m.axis,
+                      std::max<qreal>(0, area.width() - m.names - m.verdicts), kScales * m.row);
+    const qreal centre = bars.center().x();
+    const qreal half = bars.width() / 2 - m.gap / 2;
+
+    // The axis: labels over the ends and the centre, lines at every half.
+    const QPen text_pen(Qt::black);
+    painter.setPen(text_pen);
+    const QString labels[] = {QStringLiteral("-100%"), QStringLiteral("0"),
+                              QStringLiteral("+100%")};
+    for (int i = 0; i < 3; ++i) {
+        const qreal x = centre + (i - 1) * half;
+        const qreal width = metrics.horizontalAdvance(labels[i]);
+        painter.drawText(QPointF(x - width / 2, area.top() + metrics.ascent()), labels[i]);
+    }
+    for (int r = 0; r < kScales; r += 2) {
+        painter.fillRect(QRectF(area.left(), bars.top() + r * m.row, area.width(), m.row), kStripe);
+    }
+    const qreal thin = std::max<qreal>(1, m.line / 16);
+    painter.setPen(QPen(kGrid, thin, Qt::DotLine));
+    for (const double at : {-1.0, -0.5, 0.5, 1.0}) {
+        painter.drawLine(QPointF(centre + at * half, bars.top()),
+                         QPointF(centre + at * half, bars.bottom()));
+    }
+
+    for (int i = 0; i < kScales; ++i) {
+        const ProfileScale& scale = view.later.scales[i];
+        const qreal top = bars.top() + i * m.row;
+        const qreal baseline = top + (m.row + metrics.ascent() - metrics.descent()) / 2;
+        painter.setPen(text_pen);
+        painter.drawText(QPointF(area.left(), baseline), app::FromFileText(scale.name));
+        painter.drawText(QPointF(bars.right() + m.gap, baseline), VerdictLabel(scale));
+        if (view.earlier) {
+            const qreal pair = 2 * m.bar + m.line * 0.15;
+            const qreal first = top + (m.row - pair) / 2;
+            DrawBar(painter, centre, half, first, m.bar, view.earlier->scales[i].share, Paler(kUp),
+                    Paler(kDown));
+            DrawBar(painter, centre, half, first + pair - m.bar, m.bar, scale.share, kUp, kDown);
+        } else {
+            DrawBar(painter, centre, half, top + (m.row - m.bar) / 2, m.bar, scale.share, kUp,
+                    kDown);
+        }
+    }
+    painter.setPen(QPen(Qt::black, thin * 1.5));
+    painter.drawLine(QPointF(centre, bars.top()), QPointF(centre, bars.bottom()));
+    painter.restore();
+}
+
+}  // namespace orv::evaluation
+
+namespace {
+
+// The chart is one image to a screen reader.
+class AccessibleChart : public QAccessibleWidget {
+  public:
+    explicit AccessibleChart(QWidget* chart) : QAccessibleWidget(chart, QAccessible::Graphic) {}
+};
+
+QAccessibleInterface* ChartFactory(const QString& class_name, QObject* object) {
+    if (class_name == QLatin1String(ProfileChart::staticMetaObject.className())) {
+        return new AccessibleChart(static_cast<QWidget*>(object));
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+ProfileChart::ProfileChart(orv::ProfileView view, QWidget* parent)
+    : QWidget(parent), view_(std::move(view)) {
+    static const bool installed = (QAccessible::installFactory(ChartFactory), true);
+    (void)installed;
+    setFocusPolicy(Qt::StrongFocus);
+    setAccessibleName(QStringLiteral("Profile chart"));
+    setAccessibleDescription(orv::app::FromFileText(orv::ChartSummary(view_)));
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+}
+
+QSize ProfileChart::sizeHint() const {
+    const QSizeF size =
+        orv::evaluation::ProfileChartSize(view_, font(), const_cast<ProfileChart*>(this));
+    return {qCeil(size.width() * 1.3), qCeil(size.height()) + 4};
+}
+
+QSize ProfileChart::minimumSizeHint() const {
+    const QSizeF size =
+        orv::evaluation::ProfileChartSize(view_, font(), const_cast<ProfileChart*>(this));
+    return {qCeil(size.width()), qCeil(size.height()) + 4};
+}
+
+void ProfileChart::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    orv::evaluation::DrawProfileChart(painter, QRectF(rect()).adjusted(4, 2, -4, -2), view_,
+                                      font());
+    if (hasFocus()) {
+        QStyleOptionFocusRect option;
+        option.initFrom(this);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+    }
+}

@@ -1,0 +1,270 @@
+#include "evaluation/result_document.h"
+
+#include <QBuffer>
+#include <QFontDatabase>
+#include <QFontMetricsF>
+#include <QLocale>
+#include <QPagedPaintDevice>
+#include <QPainter>
+#include <QPdfWriter>
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+#include "app/core/app_title.h"
+#include "app/core/program_identity.h"
+#include "app/form_look.h"
+#include "evaluation/core/profile.h"
+#include "evaluation/profile_chart.h"
+#include "evaluation/text_printer.h"
+
+namespace orv::evaluation {
+
+namespace {
+
+constexpr double kLargestTextPoints = 10;
+constexpr double kSmallestTextPoints = 6.5;
+
+QFont Fixed(double points) {
+    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    font.setStyleHint(QFont::TypeWriter);
+    font.setPointSizeF(points);
+    return font;
+}
+
+QString TestTitle(const ProfileView& view) {
+    return QString::fromLatin1(kTestTitles[view.later.testno == 1]);
+}
+
+QString Shown(const Profile& profile) {
+    return QString::fromLatin1(ShownTime(profile.ended));
+}
+
+// The test and the date of the result, or the dates of both results.
+QString Heading(const ProfileView& view) {
+    QString heading = QString::fromLatin1(kAppTitle) + QStringLiteral(": ") + TestTitle(view) +
+                      QStringLiteral(", ");
+    if (view.earlier) {
+        heading += Shown(*view.earlier) + QStringLiteral(" and ");
+    }
+    return heading + Shown(view.later);
+}
+
+// The pages of one document: the heading and the page number on each, and
+// the room between them.
+class Pages {
+  public:
+    Pages(QPagedPaintDevice& device, QPainter& painter, QString heading, int count)
+        : device_(device), painter_(painter), heading_(std::move(heading)), count_(count) {
+        const QRect paint = device.pageLayout().paintRectPixels(device.logicalDpiX());
+        const QFontMetricsF metrics(app::SansFont(9), &device);
+        page_ = QRectF(0, 0, paint.width(), paint.height());
+        body_ = page_.adjusted(0, 2.2 * metrics.height(), 0, -2.2 * metrics.height());
+    }
+
+    // Starts the next page; false when the device refuses it.
+    bool Next() {
+        if (number_ > 0 && !device_.newPage()) {
+            return false;
+        }
+        ++number_;
+        painter_.save();
+        painter_.setFont(app::SansFont(9));
+        painter_.setPen(Qt::black);
+        const QFontMetricsF metrics(painter_.font(), &device_);
+        painter_.drawText(QRectF(page_.left(), page_.top(), page_.width(), metrics.height()),
+                          Qt::AlignLeft | Qt::AlignTop, heading_);
+        painter_.drawLine(QPointF(page_.left(), page_.top() + 1.3 * metrics.height()),
+                          QPointF(page_.right(), page_.top() + 1.3 * metrics.height()));
+        painter_.drawText(QRectF(page_.left(), page_.bottom() - metrics.height(), page_.width(),
+                                 metrics.height()),
+                          Qt::AlignHCenter | Qt::AlignBottom,
+                          QStringLiteral("Page %1 of %2").arg(number_).arg(count_));
+        painter_.restore();
+        return true;
+    }
+
+    const QRectF& body() const { return body_; }
+
+  private:
+    QPagedPaintDevice& device_;
+    QPainter& painter_;
+    QString heading_;
+    int count_;
+    int number_ = 0;
+    QRectF page_;
+    QRectF body_;
+};
+
+// The evaluation text's lines in the largest face (down to the smallest
+// readable) in which the widest fits the width; a line still too wide goes
+// on in the next line.
+struct TextLines {
+    QFont font;
+    QStringList lines;
+};
+
+TextLines LayOutText(const std::string& text, qreal width, QPaintDevice* device) {
+    const QStringList source = PrintableLines(text).split(QLatin1Char('\n'));
+    TextLines laid{Fixed(kLargestTextPoints), {}};
+    for (double points = kLargestTextPoints; points >= kSmallestTextPoints; points -= 0.25) {
+        laid.font = Fixed(points);
+        const QFontMetricsF metrics(laid.font, device);
+        const bool fits = std::all_of(source.begin(), source.end(), [&](const QString& line) {
+            return metrics.horizontalAdvance(line) <= width;
+        });
+        if (fits) {
+            break;
+        }
+    }
+    const QFontMetricsF metrics(laid.font, device);
+    const int per_line = std::max(1, int(width / metrics.horizontalAdvance(QLatin1Char('M'))));
+    for (const QString& line : source) {
+        for (int from = 0; from == 0 || from < line.size(); from += per_line) {
+            laid.lines << line.mid(from, per_line);
+        }
+    }
+    // The text ends with a line end, which starts no line on paper.
+    while (!laid.lines.isEmpty() && laid.lines.last().isEmpty()) {
+        laid.lines.removeLast();
+    }
+    return laid;
+}
+
+qreal DrawTable(QPainter& painter, const QRectF& area,
+                const std::vector<std::vector<std::string>>& table) {
+    std::vector<QStringList> rows;
+    for (const auto& cells : table) {
+        QStringList& row = rows.emplace_back();
+        for (const std::string& cell : cells) {
+            row << app::FromFileText(cell);
+        }
+    }
+    const QFont font = app::SansFont(9.5);
+    const QFont bold = app::SansFont(9.5, true);
+    const QFontMetricsF metrics(bold, painter.device());
+    const qreal pad = metrics.height() * 0.4;
+    std::vector<qreal> widths(rows.front().size(), 0);
+    for (const QStringList& row : rows) {
+        for (int c = 0; c < row.size(); ++c) {
+            widths[c] = std::max(widths[c], metrics.horizontalAdvance(row[c]) + 2 * pad);
+        }
+    }
+    const qreal height = metrics.height() * 1.5;
+    qreal top = area.top();
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        painter.setFont(r == 0 ? bold : font);
+        qreal left = area.left();
+        for (int c = 0; c < rows[r].size(); ++c) {
+            const QRectF cell(left, top, widths[c], height);
+            painter.drawRect(cell);
+            painter.drawText(cell.adjusted(pad, 0, -pad, 0),
+                             Qt::AlignVCenter | (c == 0 ? Qt::AlignLeft : Qt::AlignRight),
+                             rows[r][c]);
+            left += widths[c];
+        }
+        top += height;
+    }
+    return top - area.top();
+}
+
+bool PaintProfilePage(QPainter& painter, Pages& pages, const ProfileView& view) {
+    if (!pages.Next()) {
+        return false;
+    }
+    const QRectF body = pages.body();
+    qreal top = body.top();
+    auto write = [&](const QFont& font, const QString& text) {
+        painter.setFont(font);
+        const QRectF room(body.left(), top, body.width(), body.bottom() - top);
+        const QRectF used = painter.boundingRect(room, Qt::TextWordWrap, text);
+        painter.drawText(room, Qt::TextWordWrap, text);
+        top += used.height();
+    };
+    painter.setPen(Qt::black);
+    write(app::SansFont(14, true), QStringLiteral("Profile: ") + TestTitle(view));
+    write(app::SansFont(10), app::FromFileText(ProfileDates(view)));
+    top += QFontMetricsF(app::SansFont(10), painter.device()).height();
+
+    const QFont chart_font = app::SansFont(10);
+    const QSizeF chart = ProfileChartSize(view, chart_font, painter.device());
+    DrawProfileChart(painter, QRectF(body.left(), top, body.width(), chart.height()), view,
+                     chart_font);
+    top += chart.height() + QFontMetricsF(chart_font, painter.device()).height();
+
+    for (const LegendEntry& entry : ProfileLegend(view.later.testno)) {
+        write(app::SansFont(9), app::FromFileText(entry.term) + QStringLiteral(": ") +
+                                    app::FromFileText(entry.meaning));
+    }
+    top += QFontMetricsF(app::SansFont(9), painter.device()).height();
+    painter.setPen(QPen(Qt::black, 0));
+    DrawTable(painter, QRectF(body.left(), top, body.width(), body.bottom() - top),
+              ProfileTable(view));
+    return true;
+}
+
+}  // namespace
+
+bool PaintResultPages(QPagedPaintDevice& device, const KeptResult& result, const ProfileView& view,
+                      bool with_text) {
+    device.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
+    QPainter painter;
+    if (!painter.begin(&device)) {
+        return false;
+    }
+    const QString heading = Heading(view);
+
+    // How many pages the text takes, before any is drawn, for the page numbers.
+    Pages measure(device, painter, heading, 0);
+    TextLines text;
+    int per_page = 1;
+    int text_pages = 0;
+    if (with_text) {
+        text = LayOutText(result.text, measure.body().width(), &device);
+        const qreal spacing = QFontMetricsF(text.font, &device).lineSpacing();
+        per_page = std::max(1, int(measure.body().height() / spacing));
+        text_pages = std::max<int>(1, (int(text.lines.size()) + per_page - 1) / per_page);
+    }
+    Pages pages(device, painter, heading, text_pages + 1);
+
+    bool drawn = true;
+    for (int page = 0; drawn && page < text_pages; ++page) {
+        drawn = pages.Next();
+        painter.setFont(text.font);
+        painter.setPen(Qt::black);
+        const QFontMetricsF metrics(text.font, &device);
+        for (int i = 0; drawn && i < per_page; ++i) {
+            const int index = page * per_page + i;
+            if (index >= text.lines.size()) {
+                break;
+            }
+            painter.drawText(
+                QPointF(pages.body().left(),
+                        pages.body().top() + i * metrics.lineSpacing() + metrics.ascent()),
+                text.lines[index]);
+        }
+    }
+    drawn = drawn && PaintProfilePage(painter, pages, view);
+    return painter.end() && drawn;
+}
+
+QByteArray ResultPdf(const KeptResult& result, const ProfileView& view) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&buffer);
+        writer.setResolution(300);
+        writer.setCreator(QString::fromLatin1(kAppTitle) + QLatin1Char(' ') +
+                          QString::fromLatin1(kVersion));
+        writer.setTitle(Heading(view));
+        const bool letter = QLocale().measurementSystem() == QLocale::ImperialUSSystem;
+        writer.setPageSize(QPageSize(letter ? QPageSize::Letter : QPageSize::A4));
+        if (!PaintResultPages(writer, result, view, true)) {
+            return {};
+        }
+    }
+    return bytes;
+}
+
+}  // namespace orv::evaluation

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "evaluation/core/kept_result.h"
+
+namespace orv {
+
+// The first line of every kept result: the format's name and version.
+inline constexpr std::string_view kResultFormatLine = "orvane-result\t1\n";
+
+// The bytes of a kept-result file (docs/result-format.md): the format line,
+// the test, the moment it ended, a line per scale, then the length of the
+// evaluation text and the text itself, byte for byte.
+std::string FormatKeptResult(const KeptResult& result);
+
+// Reads the bytes of a kept-result file strictly: exactly the form
+// FormatKeptResult writes (numbers in their shortest form, fields in their
+// order, nothing after the text) of a result IsPossibleResult accepts.
+std::optional<KeptResult> ParseKeptResult(std::string_view bytes);
+
+// Reads a kept-result file from disk; no value when it is not a plain file,
+// cannot be read, is longer than any result or is not a valid result.
+std::optional<KeptResult> ReadKeptResult(const std::string& path);
+
+}  // namespace orv
