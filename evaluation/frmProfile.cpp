@@ -72,8 +72,6 @@ QTableWidget* FiguresTable(const orv::ProfileView& view, QWidget* parent) {
     table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     table->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
-    table->resizeColumnsToContents();
-    table->resizeRowsToContents();
     table->setCurrentCell(0, 0);
     return table;
 }
@@ -128,6 +126,10 @@ frmProfile::frmProfile(const orv::KeptResult& result, const orv::KeptResult* ear
     layout->addWidget(lblDates);
     layout->addWidget(scroll, 1);
     layout->addLayout(buttons);
+
+    // Measured in the window's font, which the table has only from here on.
+    tblFigures->resizeColumnsToContents();
+    tblFigures->resizeRowsToContents();
 
     connect(cmdPrint, &QPushButton::clicked, this, &frmProfile::cmdPrint_Click);
     connect(cmdSavePdf, &QPushButton::clicked, this, &frmProfile::cmdSavePdf_Click);

@@ -4,7 +4,6 @@
 #include <QAccessibleWidget>
 #include <QFontMetricsF>
 #include <QPainter>
-#include <QStyleOptionFocusRect>
 #include <algorithm>
 #include <cmath>
 
@@ -179,9 +178,9 @@ void ProfileChart::paintEvent(QPaintEvent*) {
     painter.setRenderHint(QPainter::Antialiasing);
     orv::evaluation::DrawProfileChart(painter, QRectF(rect()).adjusted(4, 2, -4, -2), view_,
                                       font());
+    // The style's focus frame would tint the whole chart.
     if (hasFocus()) {
-        QStyleOptionFocusRect option;
-        option.initFrom(this);
-        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+        painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
+        painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
     }
 }

@@ -81,6 +81,10 @@ std::vector<ListedResult> ListKeptResults(const std::string& folder) {
             if (when_a != when_b) {
                 return when_a > when_b;
             }
+            // Of one second, the name with the higher number was kept later.
+            if (a.name.size() != b.name.size()) {
+                return a.name.size() > b.name.size();
+            }
             return a.name > b.name;
         }
         return a.name < b.name;

@@ -1,0 +1,145 @@
+// Kept results: the file format, the folder of kept results, and the profile
+// figures of one result and of two compared.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <memory>
+
+#include "evaluation/core/profile.h"
+#include "persistence/core/kept_results.h"
+#include "persistence/core/result_file.h"
+#include "persistence_support.h"
+
+namespace orv {
+namespace {
+
+// Scale 1: +2 and -1 (score 1, conflicting); scale 2: a question disagreed;
+// scale 3: -2 strongly. Question 5 was never read.
+KeptResult Taken(const std::string& ended) {
+    auto record = std::make_unique<TestRecord>();
+    record->totalq = 5;
+    const int scales[] = {1, 1, 2, 3, 3}, dirs[] = {1, -1, 1, -1, 1}, ans[] = {2, 1, 0, 2, 0};
+    for (int q = 1; q <= 5; ++q) {
+        record->qscale[q] = std::int16_t(scales[q - 1]);
+        record->qdir[q] = std::int16_t(dirs[q - 1]);
+        record->ans[q] = std::int16_t(ans[q - 1]);
+        record->qdesc[q] = "trait " + std::to_string(q);
+        record->seen[q] = q < 5;
+    }
+    const Evaluation evaluation = Evaluate(*record, 0, 2026);
+    return MakeKeptResult(*record, 0, evaluation, *ParseIsoTime(ended));
+}
+
+std::string Replaced(std::string bytes, const std::string& from, const std::string& to) {
+    return bytes.replace(bytes.find(from), from.size(), to);
+}
+
+TEST(KeptResults, AreWrittenInTheirDocumentedFormAndReadBackWhole) {
+    KeptResult result = Taken("2026-12-07T14:15:30-05:30");
+    EXPECT_EQ(ParseKeptResult(FormatKeptResult(result)), result);
+    result.text = "x\r\n";
+    std::string expected =
+        "orvane-result\t1\ntest\t0\nended\t2026-12-07T14:15:30-05:30\n"
+        "scale\t1\t1\t2\t1\t1\t1\t1\tPositive\t1\tAchievement Attitudes\n"
+        "scale\t2\t0\t0\t0\t0\t1\t0\tNo Responses\t0\tEmotional Temperament\n"
+        "scale\t3\t-2\t1\t1\t0\t0\t1\tNegative\t0\tEnergy Level\n";
+    const char* rest[] = {"Intellectual Factors",      "Material Attitudes",  "Maturity",
+                          "Philosophical Attitudes",   "Physical Attributes", "Risk Attitudes",
+                          "Task Performance Attitudes"};
+    for (int scale = 4; scale <= 10; ++scale) {
+        expected += "scale\t" + std::to_string(scale) + "\t0\t0\t0\t0\t0\t0\tNo Responses\t0\t" +
+                    rest[scale - 4] + "\n";
+    }
+    EXPECT_EQ(FormatKeptResult(result), expected + "text\t3\nx\r\n");
+}
+
+// Anything but the exact form of a possible result is refused, each case on
+// its own in a valid file.
+TEST(KeptResults, AreReadStrictly) {
+    const std::string good = FormatKeptResult(Taken("2026-12-07T14:15:30+01:00"));
+    ASSERT_TRUE(ParseKeptResult(good));
+    const std::vector<std::pair<std::string, std::string>> faults = {
+        {"result\t1", "result\t2"},  // another version
+        {"test\t0", "test\t1"},      // the verdict words of the other test
+        {"\t2\t1\t1\t1\t1\tPositive", "\t02\t1\t1\t1\t1\tPositive"},  // not its shortest form
+        {"\t-2\t1", "\t65534\t1"},                                    // -2 only after a 16-bit wrap
+        {"\t-2\t1", "\t32768\t1"},                                    // beyond 16 bits
+        {"\t-2\t1", "\t-4\t1"},                              // more than its questions allow
+        {"Positive\t1", "Positive\t0"},                      // not conflicting as its figures are
+        {"Negative", "Positive"},                            // a verdict its score does not give
+        {"\t1\t2\t1\t1\t1\t1\tP", "\t1\t3\t1\t1\t1\t2\tP"},  // counted not strong + moderate
+        {"T14:15", "T24:15"},                                // no such time
+        {"2026-12-07", "2026-02-29"},                        // no such day
+        {"+01:00", "+19:00"},                                // no such offset
+        {"scale\t2", "scale\t3"},                            // scales out of order
+        {"\nscale\t4", "\r\nscale\t4"},                      // another line end
+        {"Energy Level", "Energy\tLevel"},                   // a field too many
+        {"text\t", "text\t+"},                               // a length with a sign
+    };
+    for (const auto& [from, to] : faults) {
+        EXPECT_FALSE(ParseKeptResult(Replaced(good, from, to))) << from << " -> " << to;
+    }
+    EXPECT_FALSE(ParseKeptResult(good + "\n"));                             // after the text
+    EXPECT_FALSE(ParseKeptResult(good.substr(0, good.size() - 1)));         // text cut short
+    EXPECT_FALSE(ParseKeptResult(good.substr(0, good.find("scale\t10"))));  // a scale missing
+}
+
+TEST(KeptResults, AreKeptForTheUserOnlyNeverOverAnotherAndListedNewestFirst) {
+    namespace fs = std::filesystem;
+    const testing::TempFolder temp;
+    const std::string folder = KeptResultsFolder(temp.path);
+    // 13:00 UTC, kept twice in one second; then 13:30 UTC, earlier by the clock.
+    const KeptResult first = Taken("2026-12-07T14:00:00+01:00");
+    EXPECT_EQ(KeepResult(folder, first), "20261207-140000-0.result");
+    EXPECT_EQ(KeepResult(folder, first), "20261207-140000-0-2.result");
+    EXPECT_EQ(KeepResult(folder, Taken("2026-12-07T13:30:00+00:00")), "20261207-133000-0.result");
+    EXPECT_EQ(fs::status(folder).permissions(), fs::perms::owner_all);
+    EXPECT_EQ(fs::status(folder + "/20261207-140000-0.result").permissions(),
+              fs::perms::owner_read | fs::perms::owner_write);
+    std::ofstream(folder + "/broken.result") << "orvane-result\t1\n";
+
+    std::vector<std::string> names;
+    for (const ListedResult& listed : ListKeptResults(folder)) {
+        names.push_back(listed.name + (listed.result ? "" : " unreadable"));
+    }
+    EXPECT_EQ(names,
+              (std::vector<std::string>{"20261207-133000-0.result", "20261207-140000-0-2.result",
+                                        "20261207-140000-0.result", "broken.result unreadable"}));
+    EXPECT_EQ(testing::ReadBytes(folder + "/broken.result"), "orvane-result\t1\n");
+    EXPECT_FALSE(DeleteKeptResult(folder, "../results/broken.result"));
+    EXPECT_TRUE(DeleteKeptResult(folder, "20261207-140000-0.result"));
+    EXPECT_EQ(ListKeptResults(folder).size(), 3u);
+}
+
+TEST(Profiles, ShowScoresAsSharesOfTheLargestAndCompareOnlyResultsOfOneTest) {
+    const KeptResult later = Taken("2026-12-07T14:00:00+01:00");
+    KeptResult earlier = later;
+    earlier.ended = *ParseIsoTime("2026-11-02T09:05:00+01:00");
+    earlier.scales[0].score = -2;  // one reverse question: -2 is its largest
+    const auto compared = CompareResults(later, earlier);
+    ASSERT_TRUE(std::holds_alternative<ProfileView>(compared));
+    const ProfileView& view = std::get<ProfileView>(compared);
+    EXPECT_EQ(view.later.ended, later.ended);
+    EXPECT_EQ(view.earlier->scales[0].share, -1.0);
+    EXPECT_EQ(view.later.scales[0].share, 0.5);  // 1 of 2
+    EXPECT_EQ(view.later.scales[2].share, -1.0);
+    EXPECT_EQ(LargestText(view.later.scales[1]), "0 / 2");
+    EXPECT_EQ(ProfileDates(view),
+              "Earlier result (paler bars): 2026-11-02 09:05. Later result: 2026-12-07 14:00.");
+    const auto table = ProfileTable(view);
+    EXPECT_EQ(table[0][3], "Change");
+    EXPECT_EQ(table[1], (std::vector<std::string>{"Achievement Attitudes", "-2", "1", "+3", "2",
+                                                  "Positive", "Yes"}));
+    EXPECT_EQ(table[3],
+              (std::vector<std::string>{"Energy Level", "-2", "-2", "0", "-2", "Negative", "No"}));
+    EXPECT_TRUE(ChartSummary(view).starts_with(
+        "Achievement Attitudes: 1 of a possible 2 (earlier -2, change +3), Positive, conflicting "
+        "responses. Emotional Temperament: 0 (earlier 0, change 0), No Responses."));
+    EXPECT_EQ(PdfFileName(later), "Test of Individual Attributes 2026-12-07.pdf");
+
+    earlier.testno = 1;
+    EXPECT_EQ(std::get<std::string>(CompareResults(later, earlier)), kDifferentTests);
+}
+
+}  // namespace
+}  // namespace orv
