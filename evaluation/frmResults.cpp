@@ -98,8 +98,9 @@ void frmResults::Refresh() {
         auto* item = new QListWidgetItem(ItemText(listed), lstResults);
         item->setSelected(selected.contains(QString::fromStdString(listed.name)));
     }
+    // The newest is ready to be shown.
     if (lstResults->count() > 0 && lstResults->selectedItems().isEmpty()) {
-        lstResults->setCurrentRow(0, QItemSelectionModel::NoUpdate);
+        lstResults->setCurrentRow(0);
     }
     Label1->setText(QString::fromLatin1(listed_.empty() ? kNoneKept : kSomeKept));
     SelectionChanged();
