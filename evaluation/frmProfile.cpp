@@ -106,6 +106,8 @@ frmProfile::frmProfile(const orv::KeptResult& result, const orv::KeptResult* ear
     scroll->setWidget(content);
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
+    // The chart and the table take the focus, and bring themselves into view.
+    scroll->setFocusPolicy(Qt::NoFocus);
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     content->setAutoFillBackground(false);
     scroll->viewport()->setAutoFillBackground(false);
@@ -113,10 +115,12 @@ frmProfile::frmProfile(const orv::KeptResult& result, const orv::KeptResult* ear
     cmdPrint = new QPushButton(QStringLiteral("Print"));
     cmdSavePdf = new QPushButton(QStringLiteral("Save as PDF\u2026"));
     cmdClose = new QPushButton(QStringLiteral("Close"));
+    // As wide as the buttons of the evaluation window.
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    for (QPushButton* button : {cmdPrint, cmdSavePdf, cmdClose}) {
-        button->setMinimumWidth(app::Pixels(1335));
+    for (const auto& [button, width] :
+         {std::pair{cmdPrint, 1095}, {cmdSavePdf, 1815}, {cmdClose, 1095}}) {
+        button->setMinimumSize(app::Pixels(width), app::Pixels(375));
         buttons->addWidget(button);
     }
     buttons->addStretch();

@@ -5,7 +5,10 @@
 #include <QProcess>
 
 #include "app/form_look.h"
+#include "app/saved_files_folder.h"
 #include "evaluation/frmEval.h"
+#include "evaluation/frmProfile.h"
+#include "evaluation/frmResults.h"
 #include "persistence/frmLoad.h"
 #include "persistence/frmSave.h"
 #include "persistence/saved_file_list.h"
@@ -138,6 +141,10 @@ class AccessTest : public QObject {
         std::unique_ptr<frmEval> evaluation(test.EvaluationWindow());
         QCOMPARE(Faults(*evaluation), QString());
         QVERIFY(evaluation->Text1->font().pointSizeF() <= 12);
+        evaluation->cmdProfile->click();
+        QCOMPARE(Faults(*evaluation->ProfileWindow()), QString());
+        frmResults results(orv::KeptResultsFolder(orv::app::SavedFilesFolder()));
+        QCOMPARE(Faults(results), QString());
 
         std::string loadfn;
         frmInstr instr;
