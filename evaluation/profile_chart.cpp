@@ -18,11 +18,10 @@ const QColor kDown(196, 84, 0);
 const QColor kStripe(0, 0, 0, 14);
 const QColor kGrid(0, 0, 0, 70);
 
-// The earlier result's bars: the same colour, paler.
+// The earlier result's bars: the same colour, paler (mixed with white).
 QColor Paler(const QColor& colour) {
-    QColor pale = colour;
-    pale.setAlpha(95);
-    return pale;
+    const auto mix = [](int part) { return (part * 2 + 255 * 3) / 5; };
+    return QColor(mix(colour.red()), mix(colour.green()), mix(colour.blue()));
 }
 
 QString VerdictLabel(const ProfileScale& scale) {
