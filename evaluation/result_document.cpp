@@ -1,7 +1,6 @@
 #include "evaluation/result_document.h"
 
 #include <QBuffer>
-#include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QLocale>
 #include <QPagedPaintDevice>
@@ -24,13 +23,6 @@ namespace {
 
 constexpr double kLargestTextPoints = 10;
 constexpr double kSmallestTextPoints = 6.5;
-
-QFont Fixed(double points) {
-    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    font.setStyleHint(QFont::TypeWriter);
-    font.setPointSizeF(points);
-    return font;
-}
 
 QString TestTitle(const ProfileView& view) {
     return QString::fromLatin1(kTestTitles[view.later.testno == 1]);
@@ -106,9 +98,9 @@ struct TextLines {
 
 TextLines LayOutText(const std::string& text, qreal width, QPaintDevice* device) {
     const QStringList source = PrintableLines(text).split(QLatin1Char('\n'));
-    TextLines laid{Fixed(kLargestTextPoints), {}};
+    TextLines laid{TypewriterFont(kLargestTextPoints), {}};
     for (double points = kLargestTextPoints; points >= kSmallestTextPoints; points -= 0.25) {
-        laid.font = Fixed(points);
+        laid.font = TypewriterFont(points);
         const QFontMetricsF metrics(laid.font, device);
         const bool fits = std::all_of(source.begin(), source.end(), [&](const QString& line) {
             return metrics.horizontalAdvance(line) <= width;

@@ -32,16 +32,14 @@ std::unique_ptr<QPrinter> DefaultPrinter() {
     return std::make_unique<QPrinter>(info, QPrinter::HighResolution);
 }
 
-// The font a printer starts with: a typewriter face. At 9 points the longest
-// evaluation line (about 100 characters) fits across an A4 or Letter page.
-QFont PrinterFont() {
+}  // namespace
+
+QFont TypewriterFont(double points) {
     QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     font.setStyleHint(QFont::TypeWriter);
-    font.setPointSizeF(9);
+    font.setPointSizeF(points);
     return font;
 }
-
-}  // namespace
 
 QString PrintableLines(const std::string& text) {
     QString lines = app::FromFileText(text);
@@ -59,7 +57,9 @@ PrintOutcome PrintText(QPrinter& printer, const std::string& text) {
     }
     // Lines are laid out in the printer's resolution; the painter's origin is
     // the top left of the printable area.
-    const QFont font(PrinterFont(), &printer);
+    // The font a printer starts with. At 9 points the longest evaluation line
+    // (about 100 characters) fits across an A4 or Letter page.
+    const QFont font(TypewriterFont(9), &printer);
     const QRectF page = printer.pageRect(QPrinter::DevicePixel);
     QTextOption option;
     option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFont>
 #include <QString>
 #include <functional>
 #include <memory>
@@ -16,6 +17,9 @@ enum class PrintOutcome {
     kFailed,     // the printer would not take the document
     kCancelled,  // the user closed the print dialog without printing
 };
+
+// A typewriter face at `points`, in which the evaluation's indentation holds.
+QFont TypewriterFont(double points);
 
 // The text as it goes to paper: every CR LF (or lone CR) starts a new line.
 QString PrintableLines(const std::string& text);
