@@ -145,14 +145,17 @@ frmProfile::frmProfile(const orv::KeptResult& result, const orv::KeptResult* ear
     setTabOrder(cmdPrint, cmdSavePdf);
     setTabOrder(cmdSavePdf, cmdClose);
 
-    // Its whole content when the screen has room, else as much as it has.
-    const QMargins margins = layout->contentsMargins();
-    const int around = lblTitle->sizeHint().height() + lblDates->sizeHint().height() +
-                       buttons->sizeHint().height() + 3 * layout->spacing() + margins.top() +
-                       margins.bottom();
-    const QSize wanted(content->sizeHint().width() + margins.left() + margins.right() +
-                           scroll->verticalScrollBar()->sizeHint().width(),
-                       content->sizeHint().height() + around);
+    // Its whole content when the screen has room, else as much as it has. The
+    // legend is laid out once, at the width of the chart or the table.
+    const QMargins margins = layout->contentsMargins() + column->contentsMargins();
+    const int width = std::max(Chart->sizeHint().width(), tblFigures->sizeHint().width());
+    const int height = lblTitle->sizeHint().height() + lblDates->sizeHint().height() +
+                       Chart->sizeHint().height() + lblLegend->heightForWidth(width) +
+                       tblFigures->sizeHint().height() + buttons->sizeHint().height() +
+                       3 * (layout->spacing() + column->spacing());
+    const QSize wanted(
+        width + margins.left() + margins.right() + scroll->verticalScrollBar()->sizeHint().width(),
+        height + margins.top() + margins.bottom());
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
     resize(wanted.boundedTo(screen.size() * 0.9));
     app::CentreOnScreen(this);
