@@ -174,6 +174,12 @@ void KeepFocusVisible(QWidget* window) {
     new FocusAlwaysVisible(window);
 }
 
+void ShowInFront(QWidget* window) {
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
 void CentreOnScreen(QWidget* window) {
     if (window->isVisible()) {
         KnownFrameMargins() = FrameMargins(window);

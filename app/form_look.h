@@ -53,6 +53,9 @@ void KeepFocusVisible(QWidget* window);
 // Gives a label or option button the pale yellow background of its window.
 void PaintPaleYellow(QWidget* control);
 
+// Shows a window, or brings it to the front, and gives it the keyboard.
+void ShowInFront(QWidget* window);
+
 // Centres a window on the primary screen by its outer size (frame included).
 void CentreOnScreen(QWidget* window);
 

@@ -58,9 +58,7 @@ HelpViewer* ShowHelpViewer(const QString& path) {
     } else {
         viewer->OpenFile(path);
     }
-    viewer->show();
-    viewer->raise();
-    viewer->activateWindow();
+    ShowInFront(viewer);
     return viewer;
 }
 

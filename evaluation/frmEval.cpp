@@ -143,9 +143,7 @@ void frmEval::cmdProfile_Click() {
     if (profile_window_.isNull()) {
         profile_window_ = new frmProfile(*result_);
     }
-    profile_window_->show();
-    profile_window_->raise();
-    profile_window_->activateWindow();
+    app::ShowInFront(profile_window_);
 }
 
 void frmEval::cmdSavePdf_Click() {

@@ -149,9 +149,7 @@ void frmResults::cmdShow_Click() {
     }
     auto* window = new frmEval();
     window->SetResult(*selected[0]->result);
-    window->show();
-    window->raise();
-    window->activateWindow();
+    app::ShowInFront(window);
 }
 
 void frmResults::cmdCompare_Click() {
@@ -160,9 +158,7 @@ void frmResults::cmdCompare_Click() {
         return;
     }
     auto* window = new frmProfile(*selected[0]->result, &*selected[1]->result);
-    window->show();
-    window->raise();
-    window->activateWindow();
+    app::ShowInFront(window);
 }
 
 void frmResults::cmdDelete_Click() {

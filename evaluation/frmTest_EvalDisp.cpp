@@ -1,4 +1,5 @@
 // The evaluation at the end of a test, and the result kept from it.
+#include "app/form_look.h"
 #include "app/message_box.h"
 #include "app/saved_files_folder.h"
 #include "evaluation/core/evaluation_text.h"
@@ -33,9 +34,7 @@ void frmTest::EvalDisp(std::int16_t evalparm) {
     }
     const orv::KeptResult result = orv::MakeKeptResult(record, evalparm, evaluation, ended);
     eval_window_->SetResult(result);
-    eval_window_->show();
-    eval_window_->raise();
-    eval_window_->activateWindow();
+    orv::app::ShowInFront(eval_window_);
     const std::string folder = orv::KeptResultsFolder(orv::app::SavedFilesFolder());
     if (!orv::KeepResult(folder, result)) {
         orv::app::MsgBox(eval_window_, kNotKept);

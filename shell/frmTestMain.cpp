@@ -124,9 +124,7 @@ void frmTestMain::Results_Click() {
     if (results_window_.isNull()) {
         results_window_ = new frmResults(orv::KeptResultsFolder(app::SavedFilesFolder()));
     }
-    results_window_->show();
-    results_window_->raise();
-    results_window_->activateWindow();
+    app::ShowInFront(results_window_);
 }
 
 void frmTestMain::cmdQuit_Click() {

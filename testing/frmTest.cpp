@@ -27,9 +27,7 @@ frmTest::~frmTest() = default;
 
 void frmTest::ShowTest() {
     if (IsLoaded()) {
-        show();
-        raise();
-        activateWindow();
+        app::ShowInFront(this);
         return;
     }
     Form_Load();
