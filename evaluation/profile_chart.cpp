@@ -54,7 +54,7 @@ struct Measures {
             verdicts = std::max(verdicts, metrics.horizontalAdvance(VerdictLabel(scale)));
         }
         names += gap;
-        verdicts += gap;
+        verdicts += 2 * gap;
     }
 };
 
