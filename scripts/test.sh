@@ -6,10 +6,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh test
-# The main build: Release with g++, warnings as errors.
-cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_COMPILER=g++ \
-    -DORV_WARNINGS_AS_ERRORS=ON >/dev/null
-cmake --build build -j"$(nproc)"
+# The main build, the same as the one run.sh starts.
+bash scripts/build.sh
 if [[ -x scripts/start-print-server.sh ]]; then
     bash scripts/start-print-server.sh
 fi
