@@ -7,7 +7,7 @@ packages=(cmake make g++ qt6-base-dev libgl-dev libxcb1-dev libgtest-dev librsvg
     fonts-dejavu-core)
 if [[ "${1:-run}" == "test" ]]; then
     packages+=(cups cups-bsd printer-driver-cups-pdf poppler-utils xvfb xauth xdotool
-        dpkg-dev file desktop-file-utils appstream clang libclang-rt-14-dev)
+        dpkg-dev file desktop-file-utils appstream lintian clang libclang-rt-14-dev)
 fi
 
 missing=()

@@ -1,20 +1,21 @@
 #!/bin/bash
 # Installs what is missing, builds, and runs the whole test suite: the core
-# and window tests, the printing tests against a local print server, and the
+# and window tests, the printing tests against a local print server, the
+# packages checked by lintian and the program installed from the .deb, and the
 # core again under AddressSanitizer and UndefinedBehaviorSanitizer, built with
 # clang, and a short run of each of its fuzz targets.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh test
-# The main build: Release with g++, warnings as errors.
-cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_COMPILER=g++ \
-    -DORV_WARNINGS_AS_ERRORS=ON >/dev/null
-cmake --build build -j"$(nproc)"
+# The main build, the same as the one run.sh starts.
+bash scripts/build.sh
 if [[ -x scripts/start-print-server.sh ]]; then
     bash scripts/start-print-server.sh
 fi
 (cd build && ctest --output-on-failure --timeout 300)
-# The packages of that build, and the program as installed from the .deb.
+# The packages of that build, checked by lintian, and the program as
+# installed from the .deb (for all users only where CI=true).
+bash scripts/check-package.sh
 bash scripts/check-installed.sh
 
 echo "== core under AddressSanitizer and UndefinedBehaviorSanitizer, built with clang"
