@@ -1,5 +1,6 @@
 #include "evaluation/frmProfile.h"
 
+#include <QGridLayout>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -38,14 +39,21 @@ orv::ProfileView ViewFor(const orv::KeptResult& result, const orv::KeptResult* e
     return orv::ViewOf(result);
 }
 
-QString LegendText(std::int16_t testno) {
-    QStringList lines;
+// Labels without wrapping, whose size takes no text layout.
+QWidget* LegendOf(std::int16_t testno) {
+    auto* legend = new QWidget;
+    auto* grid = new QGridLayout(legend);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setVerticalSpacing(0);
+    int row = 0;
     for (const orv::LegendEntry& entry : orv::ProfileLegend(testno)) {
-        lines << QStringLiteral("<b>%1</b>: %2")
-                     .arg(app::FromFileText(entry.term).toHtmlEscaped(),
-                          app::FromFileText(entry.meaning).toHtmlEscaped());
+        auto* term = new QLabel(app::FromFileText(entry.term) + QLatin1Char(':'));
+        term->setFont(app::SansFont(9.75, true));
+        grid->addWidget(term, row, 0);
+        grid->addWidget(new QLabel(app::FromFileText(entry.meaning) + QLatin1Char('.')), row++, 1);
     }
-    return lines.join(QStringLiteral("<br>"));
+    grid->setColumnStretch(1, 1);
+    return legend;
 }
 
 QTableWidget* FiguresTable(const orv::ProfileView& view, QWidget* parent) {
@@ -89,9 +97,7 @@ frmProfile::frmProfile(const orv::KeptResult& result, const orv::KeptResult* ear
     lblTitle->setFont(app::SansFont(12, true));
     lblDates = new QLabel(app::FromFileText(orv::ProfileDates(view_)));
     Chart = new ProfileChart(view_, nullptr);
-    lblLegend = new QLabel(LegendText(view_.later.testno));
-    lblLegend->setWordWrap(true);
-    lblLegend->setTextFormat(Qt::RichText);
+    Legend = LegendOf(view_.later.testno);
     tblFigures = FiguresTable(view_, nullptr);
 
     // The chart, the legend and the table scroll together when the text is
@@ -99,7 +105,7 @@ frmProfile::frmProfile(const orv::KeptResult& result, const orv::KeptResult* ear
     auto* content = new QWidget;
     auto* column = new QVBoxLayout(content);
     column->addWidget(Chart);
-    column->addWidget(lblLegend);
+    column->addWidget(Legend);
     column->addWidget(tblFigures, 0, Qt::AlignLeft);
     column->addStretch();
     auto* scroll = new QScrollArea;
@@ -145,17 +151,14 @@ frmProfile::frmProfile(const orv::KeptResult& result, const orv::KeptResult* ear
     setTabOrder(cmdPrint, cmdSavePdf);
     setTabOrder(cmdSavePdf, cmdClose);
 
-    // Its whole content when the screen has room, else as much as it has. The
-    // legend is laid out once, at the width of the chart or the table.
-    const QMargins margins = layout->contentsMargins() + column->contentsMargins();
-    const int width = std::max(Chart->sizeHint().width(), tblFigures->sizeHint().width());
-    const int height = lblTitle->sizeHint().height() + lblDates->sizeHint().height() +
-                       Chart->sizeHint().height() + lblLegend->heightForWidth(width) +
-                       tblFigures->sizeHint().height() + buttons->sizeHint().height() +
-                       3 * (layout->spacing() + column->spacing());
-    const QSize wanted(
-        width + margins.left() + margins.right() + scroll->verticalScrollBar()->sizeHint().width(),
-        height + margins.top() + margins.bottom());
+    // Its whole content when the screen has room, else as much as it has.
+    const QSize inside = content->sizeHint();
+    const QMargins margins = layout->contentsMargins();
+    const int around = lblTitle->sizeHint().height() + lblDates->sizeHint().height() +
+                       buttons->sizeHint().height() + 3 * layout->spacing();
+    const QSize wanted(inside.width() + margins.left() + margins.right() +
+                           scroll->verticalScrollBar()->sizeHint().width(),
+                       inside.height() + around + margins.top() + margins.bottom());
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
     resize(wanted.boundedTo(screen.size() * 0.9));
     app::CentreOnScreen(this);

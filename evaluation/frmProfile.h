@@ -29,7 +29,7 @@ class frmProfile : public QWidget {
     QLabel* lblTitle = nullptr;
     QLabel* lblDates = nullptr;
     ProfileChart* Chart = nullptr;
-    QLabel* lblLegend = nullptr;
+    QWidget* Legend = nullptr;  // a term and its meaning a line
     QTableWidget* tblFigures = nullptr;
     QPushButton* cmdPrint = nullptr;
     QPushButton* cmdSavePdf = nullptr;

@@ -81,21 +81,16 @@ std::vector<LegendEntry> ProfileLegend(std::int16_t testno) {
     const bool social = testno == 1;
     return {
         {social ? verdict::kSociable : verdict::kPositive,
-         social ? "what you agreed with leans toward the side of this scale that helps you get "
-                  "on with others."
-                : "what you agreed with leans toward the favourable side of this scale."},
+         social ? "what you agreed with leans toward the side that helps you get on with others"
+                : "what you agreed with leans toward the favourable side of the scale"},
         {social ? verdict::kDangerous : verdict::kNegative,
-         social ? "what you agreed with leans toward the side of this scale that can make you "
-                  "hard to get on with."
-                : "what you agreed with leans toward the unfavourable side of this scale."},
-        {verdict::kUnknown, "what you agreed with weighs the same on both sides of this scale."},
-        {verdict::kNoResponses, "you agreed with none of the statements of this scale."},
+         social ? "what you agreed with leans toward the side that can make you hard to get on with"
+                : "what you agreed with leans toward the unfavourable side of the scale"},
+        {verdict::kUnknown, "what you agreed with weighs the same on both sides"},
+        {verdict::kNoResponses, "you agreed with none of the statements of the scale"},
         {std::string(kConflictMark) + " Conflicting Responses",
-         "you agreed with statements on both sides of this scale, so its verdict is less "
-         "clear-cut."},
-        {"Bars",
-         "each score as a share of the largest score that the scale's questions allow in its "
-         "direction: to the right of the centre line above 0, to the left below 0."},
+         "you agreed with statements on both sides, so the verdict is less clear-cut"},
+        {"Bars", "each score as a share of the largest that the questions allow in its direction"},
     };
 }
 
