@@ -77,6 +77,8 @@ frmResults::frmResults(std::string folder) : QWidget(nullptr), folder_(std::move
     connect(cmdDelete, &QPushButton::clicked, this, &frmResults::cmdDelete_Click);
     connect(cmdClose, &QPushButton::clicked, this, &frmResults::cmdClose_Click);
     new QShortcut(QKeySequence::Cancel, this, this, &frmResults::cmdClose_Click);
+    new QShortcut(QKeySequence::Delete, lstResults, this, &frmResults::cmdDelete_Click,
+                  Qt::WidgetShortcut);
     app::PressButtonsWithReturn(this);
 
     Refresh();
