@@ -51,8 +51,11 @@ QString PrintableLines(const std::string& text) {
 }
 
 PrintOutcome PrintText(QPrinter& printer, const std::string& text) {
-    // The name of the job in the print queue; nothing of it goes on paper.
-    printer.setDocName(QString::fromLatin1(kAppTitle));
+    // The name of the job in the print queue, unless the printer came with one
+    // (a test names its own); nothing of it goes on paper.
+    if (printer.docName().isEmpty()) {
+        printer.setDocName(QString::fromLatin1(kAppTitle));
+    }
     QPainter painter;
     if (!painter.begin(&printer)) {
         return PrintOutcome::kFailed;

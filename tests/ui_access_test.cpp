@@ -2,14 +2,15 @@
 // this at the normal size and with the text half as large again (QT_FONT_DPI=144).
 #include <QAccessible>
 #include <QPrinterInfo>
-#include <QProcess>
 
 #include "app/form_look.h"
 #include "evaluation/frmEval.h"
+#include "evaluation/text_printer.h"
 #include "persistence/frmLoad.h"
 #include "persistence/frmSave.h"
 #include "persistence/saved_file_list.h"
 #include "persistence_support.h"
+#include "print_jobs.h"
 #include "shell/frmAbout.h"
 #include "shell/frmInstr.h"
 #include "shell/frmTestMain.h"
@@ -73,13 +74,6 @@ QString Faults(QWidget& window) {
 bool Near(QSize size, QSize design, double scale) {
     return qAbs(size.width() - design.width() * scale) <= 1 &&
            qAbs(size.height() - design.height() * scale) <= 1;
-}
-
-int PrintJobs() {
-    QProcess listing;
-    listing.start(QStringLiteral("lpstat"), {"-W", "all", "-o"});
-    listing.waitForFinished();
-    return int(listing.readAllStandardOutput().count('\n'));
 }
 
 void Press(int key, int times = 1) {  // where the keyboard focus is
@@ -211,10 +205,14 @@ class AccessTest : public QObject {
         QCOMPARE(QApplication::focusWidget(), evaluation->Text1);
         Press(Qt::Key_PageDown);
         QVERIFY(evaluation->Text1->textCursor().position() > 0);
-        const int jobs = PrintJobs();
+        const QString title = OwnJobTitle();
+        orv::evaluation::SetPrinterFactory([&] { return TitledDefaultPrinter(title); });
         Press(Qt::Key_Tab);  // Print
         Press(Qt::Key_Return);
-        QTRY_VERIFY_WITH_TIMEOUT(!printer || PrintJobs() > jobs, 30000);
+        orv::evaluation::SetPrinterFactory({});
+        QTRY_COMPARE_WITH_TIMEOUT(PrintJobStates(title),
+                                  printer ? QStringList{"completed"} : QStringList(), 60000);
+        QFile::remove(PrintedPdf(title));
         Press(Qt::Key_Tab);  // Quit
         Press(Qt::Key_Return);
         QTRY_VERIFY(evaluation.isNull());
