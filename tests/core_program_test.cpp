@@ -36,6 +36,24 @@ TEST(StartArguments, OwnOptionsActWrongLongOptionsAreRefusedTheRestIsTheToolkits
               std::string("orvtest (Orvane Personality Test) ") + kVersion + "\n");
 }
 
+#ifdef ORVTEST_PATH
+// orvtest itself, before it looks for a display.
+TEST(StartArguments, OrvtestAnswersOnStandardOutputAndRefusesAWrongOptionWithStatus2) {
+    const auto expect = [](const char* arguments, const std::string& out, const std::string& err,
+                           int exit_code) {
+        const testing::ToolResult run = testing::TempFolder().Run(arguments, ORVTEST_PATH);
+        EXPECT_EQ(std::tie(run.out, run.err, run.exit_code), std::tie(out, err, exit_code))
+            << arguments;
+    };
+    expect("--help", ProgramHelpText(), "", 0);
+    expect("--version", ProgramVersionText(), "", 0);
+    expect("-style Fusion --frobnicate", "",
+           "orvtest: unknown option --frobnicate\nusage: orvtest [--help] [--version] [Qt toolkit "
+           "options]\n",
+           2);
+}
+#endif
+
 TEST(SavedFilesFolder, IsTheProgramFolderWhenWritableElseTheUsersDataFolderMadeForTheUser) {
     const std::string id = kAppId;
     EXPECT_EQ(ChooseSavedFilesFolder("/opt/orv", true, "/x/data", "/home/u"), "/opt/orv");
