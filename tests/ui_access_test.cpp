@@ -205,14 +205,14 @@ class AccessTest : public QObject {
         QCOMPARE(QApplication::focusWidget(), evaluation->Text1);
         Press(Qt::Key_PageDown);
         QVERIFY(evaluation->Text1->textCursor().position() > 0);
-        const QString title = OwnJobTitle();
-        orv::evaluation::SetPrinterFactory([&] { return TitledDefaultPrinter(title); });
+        const OwnPrintJobs jobs;
+        orv::evaluation::SetPrinterFactory([&] { return jobs.Printer(); });
         Press(Qt::Key_Tab);  // Print
         Press(Qt::Key_Return);
         orv::evaluation::SetPrinterFactory({});
-        QTRY_COMPARE_WITH_TIMEOUT(PrintJobStates(title),
-                                  printer ? QStringList{"completed"} : QStringList(), 60000);
-        QFile::remove(PrintedPdf(title));
+        QTRY_COMPARE_WITH_TIMEOUT(jobs.States(), printer ? QStringList{"completed"} : QStringList(),
+                                  60000);
+        QFile::remove(jobs.Pdf());
         Press(Qt::Key_Tab);  // Quit
         Press(Qt::Key_Return);
         QTRY_VERIFY(evaluation.isNull());

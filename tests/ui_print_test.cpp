@@ -63,21 +63,18 @@ class PrintTest : public QObject {
         if (Run(QStringLiteral("lpstat"), {"-r"}).trimmed() != "scheduler is running") {
             QSKIP("No print server; scripts/start-print-server.sh starts one with a PDF printer.");
         }
-        const QString title = orv::testing::OwnJobTitle();
         QVERIFY2(!QPrinterInfo::defaultPrinter().isNull(),
                  "the print server has no default printer");
-        orv::evaluation::SetPrinterFactory(
-            [&] { return orv::testing::TitledDefaultPrinter(title); });
+        const orv::testing::OwnPrintJobs jobs;
+        orv::evaluation::SetPrinterFactory([&] { return jobs.Printer(); });
         window_.cmdPrint->click();
         window_.cmdPrint->click();
         orv::evaluation::SetPrinterFactory({});
         QVERIFY(log_.boxes.empty());
         // Each press is a job of its own.
-        QTRY_COMPARE_WITH_TIMEOUT(orv::testing::PrintJobStates(title),
-                                  QStringList({"completed", "completed"}), 60000);
-        const QString pdf = orv::testing::PrintedPdf(title);
-        const QString paper = Run(QStringLiteral("pdftotext"), {"-layout", pdf, "-"});
-        QFile::remove(pdf);
+        QTRY_COMPARE_WITH_TIMEOUT(jobs.States(), QStringList({"completed", "completed"}), 60000);
+        const QString paper = Run(QStringLiteral("pdftotext"), {"-layout", jobs.Pdf(), "-"});
+        QFile::remove(jobs.Pdf());
         QCOMPARE(VisibleLines(paper), VisibleLines(QString::fromLatin1(text_)));
         QCOMPARE(paper.count(QLatin1Char('\f')), 2);  // two pages
     }
@@ -101,23 +98,22 @@ class PrintTest : public QObject {
         QVERIFY(QPrinterInfo::defaultPrinter().isNull());
         const QString printer = QPrinterInfo::availablePrinterNames().value(0);
         QVERIFY2(!printer.isEmpty(), "the print server has no printer");
-        const QString title = orv::testing::OwnJobTitle();
+        const orv::testing::OwnPrintJobs jobs;
         QStringList picked;
         for (const bool accept : {true, false}) {
-            QTimer::singleShot(0, [&picked, &title, accept] {
+            QTimer::singleShot(0, [&picked, &jobs, accept] {
                 auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
                 QVERIFY(dialog != nullptr);
                 picked << dialog->printer()->printerName();
-                dialog->printer()->setDocName(title);
+                dialog->printer()->setDocName(jobs.title);
                 accept ? dialog->accept() : dialog->reject();
             });
             window_.cmdPrint->click();
         }
         QCOMPARE(picked, QStringList({printer, printer}));
         QVERIFY(log_.boxes.empty());
-        QTRY_COMPARE_WITH_TIMEOUT(orv::testing::PrintJobStates(title), QStringList{"completed"},
-                                  60000);
-        QFile::remove(orv::testing::PrintedPdf(title));
+        QTRY_COMPARE_WITH_TIMEOUT(jobs.States(), QStringList{"completed"}, 60000);
+        QFile::remove(jobs.Pdf());
     }
 
     void failingPrinterIsReported() {
