@@ -1,16 +1,16 @@
 #pragma once
 
 #include <QDir>
-#include <QPrinter>
 #include <QPrinterInfo>
 #include <QProcess>
 #include <QUuid>
+#include <algorithm>
 #include <memory>
 
 namespace orv::testing {
 
-// The lines the local print server answers (ipptool -c) to requests of this
-// user, each an operation and its own attributes and what to show of them.
+// The lines the local print server answers (ipptool -c) to this user's
+// requests, each an operation with its own attributes and what to show.
 inline QStringList AskPrintServer(const QStringList& requests) {
     QString text;
     for (const QString& request : requests) {
@@ -28,22 +28,14 @@ inline QStringList AskPrintServer(const QStringList& requests) {
     return QString::fromUtf8(ipp.readAllStandardOutput()).split('\n');
 }
 
-// The ids of the jobs the print server keeps (with a line or two that are none).
-inline QStringList PrintJobIds() {
-    return AskPrintServer(
-        {"Get-Jobs ATTR keyword which-jobs all"
-         " ATTR keyword requested-attributes job-id DISPLAY job-id"});
-}
-
 // The print jobs a test submits from now on under a title of its own, told
-// apart from whatever else is printed on the machine at the same time
-// (another build's tests, a user).
-class OwnPrintJobs {
-  public:
-    const QString title = "orvane-test-" + QUuid::createUuid().toString(QUuid::Id128);
-
-    // The default printer naming its jobs `title`; null without a default
-    // printer, like the program's own. For SetPrinterFactory.
+// apart from whatever else is printed on the machine meanwhile (another
+// build's tests, a user).
+struct OwnPrintJobs {
+    static QStringList Ids() {  // of every job the server keeps, and lines that are none
+        return AskPrintServer({"Get-Jobs ATTR keyword which-jobs all DISPLAY job-id"});
+    }
+    // The default printer naming its jobs so; null without one. For SetPrinterFactory.
     std::unique_ptr<QPrinter> Printer() const {
         if (QPrinterInfo::defaultPrinter().isNull()) {
             return nullptr;
@@ -53,14 +45,12 @@ class OwnPrintJobs {
         printer->setDocName(title);
         return printer;
     }
-
-    // The states ("pending", "processing", "completed", "aborted", ...) of the
-    // jobs titled `title`, oldest first. The server tells the title of a
-    // completed job only when asked for that job.
+    // The states of the jobs so named ("pending", "completed", ...). The server
+    // tells a completed job's title only when asked for that one job.
     QStringList States() const {
         QStringList requests, states;
-        for (const QString& id : PrintJobIds()) {
-            if (id.toInt() > before_) {
+        for (const QString& id : Ids()) {
+            if (id.toInt() > newest) {
                 requests << "Get-Job-Attributes ATTR integer job-id " + id +
                                 " DISPLAY job-name DISPLAY job-state";
             }
@@ -72,23 +62,16 @@ class OwnPrintJobs {
         }
         return states;
     }
-
-    // The PDF that the PDF printer (scripts/start-print-server.sh) made of a
-    // job titled `title`, "" if none: in $HOME/PDF, named by the title and more.
+    // The PDF the PDF printer (scripts/start-print-server.sh) made of them,
+    // in $HOME/PDF, named by the title and more.
     QString Pdf() const {
-        const QDir folder(QDir::home().filePath(QStringLiteral("PDF")));
-        const QStringList names = folder.entryList({title + "*.pdf"}, QDir::Files);
-        return names.isEmpty() ? QString() : folder.filePath(names[0]);
+        const QDir folder(QDir::homePath() + "/PDF");
+        return folder.filePath(folder.entryList({title + "*.pdf"}).value(0));
     }
 
-  private:
-    int before_ = [] {  // the newest job's id
-        int newest = 0;
-        for (const QString& id : PrintJobIds()) {
-            newest = qMax(newest, id.toInt());
-        }
-        return newest;
-    }();
+    const QString title = "orvane-test-" + QUuid::createUuid().toString(QUuid::Id128);
+    const int newest =
+        std::ranges::max(Ids(), {}, [](const QString& id) { return id.toInt(); }).toInt();
 };
 
 }  // namespace orv::testing
