@@ -37,20 +37,16 @@ TEST(StartArguments, OwnOptionsActWrongLongOptionsAreRefusedTheRestIsTheToolkits
 }
 
 #ifdef ORVTEST_PATH
-// orvtest itself, before it looks for a display.
+// orvtest itself, before it looks for a display: exit status, standard output and error.
 TEST(StartArguments, OrvtestAnswersOnStandardOutputAndRefusesAWrongOptionWithStatus2) {
-    const auto expect = [](const char* arguments, const std::string& out, const std::string& err,
-                           int exit_code) {
-        const testing::ToolResult run = testing::TempFolder().Run(arguments, ORVTEST_PATH);
-        EXPECT_EQ(std::tie(run.out, run.err, run.exit_code), std::tie(out, err, exit_code))
-            << arguments;
+    const auto run = [](const char* arguments) {
+        const testing::ToolResult ran = testing::TempFolder().Run(arguments, ORVTEST_PATH);
+        return std::tuple(ran.exit_code, ran.out, ran.err);
     };
-    expect("--help", ProgramHelpText(), "", 0);
-    expect("--version", ProgramVersionText(), "", 0);
-    expect("-style Fusion --frobnicate", "",
-           "orvtest: unknown option --frobnicate\nusage: orvtest [--help] [--version] [Qt toolkit "
-           "options]\n",
-           2);
+    const std::string none, wrong = "orvtest: unknown option --frobnicate\n";
+    EXPECT_EQ(run("--help"), std::tuple(0, ProgramHelpText(), none));
+    EXPECT_EQ(run("--version"), std::tuple(0, ProgramVersionText(), none));
+    EXPECT_EQ(run("-style Fusion --frobnicate"), std::tuple(2, none, wrong + kProgramUsage));
 }
 #endif
 

@@ -7,7 +7,6 @@
 #include <QtTest>
 #include <memory>
 
-#include "app/core/program_identity.h"
 #include "app/core/saved_files_folder.h"
 #include "app/saved_files_folder.h"
 #include "persistence/frmLoad.h"
@@ -239,17 +238,17 @@ void SaveLoadTest::saveAndLoadKeepTheTestTheWindowStartedWith() {
 }
 
 // Where the program folder is not writable (ctest runs this case once more
-// so), XDG_DATA_HOME, then HOME, tells the user's data folder. Last: it
-// changes both.
+// so), XDG_DATA_HOME, else HOME, tells the user's data folder. Last: it sets both.
 void SaveLoadTest::savedFilesGoWhereTheUserMayWrite() {
     const auto folder = [] { return QString::fromStdString(orv::app::SavedFilesFolder()); };
-    const QString program = QCoreApplication::applicationDirPath(), id = orv::kAppId;
+    const QString program = QCoreApplication::applicationDirPath(),
+                  id = "/com.example.orvane.PersonalityTest";
     const bool writable = orv::MayCreateFilesIn(program.toStdString());
     qputenv("XDG_DATA_HOME", "/x/data");
     qputenv("HOME", "/home/u");
-    QCOMPARE(folder(), writable ? program : "/x/data/" + id);
+    QCOMPARE(folder(), writable ? program : "/x/data" + id);
     qputenv("XDG_DATA_HOME", "");
-    QCOMPARE(folder(), writable ? program : "/home/u/.local/share/" + id);
+    QCOMPARE(folder(), writable ? program : "/home/u/.local/share" + id);
 }
 
 QTEST_MAIN(SaveLoadTest)
