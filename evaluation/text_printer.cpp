@@ -32,6 +32,14 @@ std::unique_ptr<QPrinter> DefaultPrinter() {
     return std::make_unique<QPrinter>(info, QPrinter::HighResolution);
 }
 
+// The name of the job in the print queue, unless the printer came with one
+// (a test names its own); nothing of it goes on paper.
+void NameJob(QPrinter& printer) {
+    if (printer.docName().isEmpty()) {
+        printer.setDocName(QString::fromLatin1(kAppTitle));
+    }
+}
+
 }  // namespace
 
 QFont TypewriterFont(double points) {
@@ -49,8 +57,7 @@ QString PrintableLines(const std::string& text) {
 }
 
 PrintOutcome PrintText(QPrinter& printer, const std::string& text) {
-    // The name of the job in the print queue; nothing of it goes on paper.
-    printer.setDocName(QString::fromLatin1(kAppTitle));
+    NameJob(printer);
     QPainter painter;
     if (!painter.begin(&printer)) {
         return PrintOutcome::kFailed;
@@ -93,6 +100,7 @@ PrintOutcome PrintText(QPrinter& printer, const std::string& text) {
 
 PrintOutcome PrintOnDefaultPrinter(const PrintDocument& print, QWidget* parent) {
     if (const std::unique_ptr<QPrinter> printer = DefaultPrinter()) {
+        NameJob(*printer);
         return print(*printer);
     }
     if (QPrinterInfo::availablePrinterNames().isEmpty()) {
@@ -103,6 +111,7 @@ PrintOutcome PrintOnDefaultPrinter(const PrintDocument& print, QWidget* parent) 
     if (dialog.exec() != QDialog::Accepted) {
         return PrintOutcome::kCancelled;
     }
+    NameJob(chosen);
     return print(chosen);
 }
 

@@ -26,7 +26,8 @@ QString PrintableLines(const std::string& text);
 
 // Prints `text` as one document on `printer`, in the printer's font, with its
 // line ends as new lines; lines too wide for the page go on in the next line,
-// and pages break where the page is full.
+// and pages break where the page is full. The job is named after the program
+// unless the printer already has a document name.
 PrintOutcome PrintText(QPrinter& printer, const std::string& text);
 
 // Prints one document with `print` on the system's default printer, at once.

@@ -9,6 +9,11 @@ if [[ "${1:-run}" == "test" ]]; then
     packages+=(cups cups-bsd printer-driver-cups-pdf poppler-utils xvfb xauth xdotool
         dpkg-dev file desktop-file-utils appstream lintian clang libclang-rt-14-dev)
 fi
+# The printing tests ask the print server for their own jobs (ipptool); the
+# large-text window test sets its text in Nimbus Sans.
+if [[ "${1:-run}" == "test" ]]; then
+    packages+=(cups-ipp-utils fonts-urw-base35)
+fi
 
 missing=()
 for package in "${packages[@]}"; do

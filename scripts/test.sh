@@ -12,7 +12,7 @@ bash scripts/build.sh
 if [[ -x scripts/start-print-server.sh ]]; then
     bash scripts/start-print-server.sh
 fi
-(cd build && ctest --output-on-failure --timeout 300)
+(cd build && ctest --output-on-failure --timeout 300 -j"$(nproc)")
 # The packages of that build, checked by lintian, and the program as
 # installed from the .deb (for all users only where CI=true).
 bash scripts/check-package.sh
@@ -20,6 +20,6 @@ bash scripts/check-installed.sh
 
 echo "== core under AddressSanitizer and UndefinedBehaviorSanitizer, built with clang"
 bash scripts/fuzz.sh 0
-(cd build-sanitize && ctest --output-on-failure --timeout 300)
+(cd build-sanitize && ctest --output-on-failure --timeout 300 -j"$(nproc)")
 echo "== the fuzz targets, side by side for 20 s"
 bash scripts/fuzz.sh 20

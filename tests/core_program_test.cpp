@@ -36,6 +36,20 @@ TEST(StartArguments, OwnOptionsActWrongLongOptionsAreRefusedTheRestIsTheToolkits
               std::string("orvtest (Orvane Personality Test) ") + kVersion + "\n");
 }
 
+#ifdef ORVTEST_PATH
+// orvtest itself, before it looks for a display: exit status, standard output and error.
+TEST(StartArguments, OrvtestAnswersOnStandardOutputAndRefusesAWrongOptionWithStatus2) {
+    const auto run = [](const char* arguments) {
+        const testing::ToolResult ran = testing::TempFolder().Run(arguments, ORVTEST_PATH);
+        return std::tuple(ran.exit_code, ran.out, ran.err);
+    };
+    const std::string none, wrong = "orvtest: unknown option --frobnicate\n";
+    EXPECT_EQ(run("--help"), std::tuple(0, ProgramHelpText(), none));
+    EXPECT_EQ(run("--version"), std::tuple(0, ProgramVersionText(), none));
+    EXPECT_EQ(run("-style Fusion --frobnicate"), std::tuple(2, none, wrong + kProgramUsage));
+}
+#endif
+
 TEST(SavedFilesFolder, IsTheProgramFolderWhenWritableElseTheUsersDataFolderMadeForTheUser) {
     const std::string id = kAppId;
     EXPECT_EQ(ChooseSavedFilesFolder("/opt/orv", true, "/x/data", "/home/u"), "/opt/orv");

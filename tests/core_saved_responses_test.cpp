@@ -1,5 +1,6 @@
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <gtest/gtest.h>
 
@@ -107,13 +108,15 @@ std::string Listing(const std::string& folder, const std::string& fresh) {
 
 // Each case prepares the folder of "Mary.1", saves, and compares what the
 // folder holds afterwards; a file outside it must never change. Mode 0444
-// is read-only for the superuser too.
+// is read-only for the superuser too; 0464 only for any other owner (ctest
+// runs this as an unprivileged user too).
 TEST(SavedFiles, ASaveReplacesOnlyAPlainWritableFileAndWritesNothingElse) {
     namespace fs = std::filesystem;
     TempFolder outside;
     outside.Write("victim", "outside");
     const std::string victim = outside.file("victim");
     const std::string fresh = FormatSavedResponses(SavedResponses{});
+    const bool root = geteuid() == 0;
     const mode_t old_umask = umask(022);
     rlimit no_limit{};
     getrlimit(RLIMIT_FSIZE, &no_limit);
@@ -136,6 +139,8 @@ TEST(SavedFiles, ASaveReplacesOnlyAPlainWritableFileAndWritesNothingElse) {
              },
              true, ".Mary.1.savi -> " + victim + "|Mary.1 644 new|"},
             {"read-only", "Mary.1", old_file(0444), false, "Mary.1 444 old|"},
+            {"not its owner's to write", "Mary.1", old_file(0464), root,
+             std::string("Mary.1 464 ") + (root ? "new|" : "old|")},
             {"link as target", "Mary.1",
              [&](const TempFolder& f) { fs::create_symlink(victim, f.file("Mary.1")); }, false,
              "Mary.1 -> " + victim + "|"},

@@ -28,9 +28,9 @@ struct TempFolder {
         return (std::ostringstream() << std::ifstream(Path(name), std::ios::binary).rdbuf()).str();
     }
     // `arguments` are shell words; the paths of a TempFolder need no quotes.
-    ToolResult Run(const std::string& arguments) const {
+    ToolResult Run(const std::string& arguments, const std::string& program = ORVTOOL_PATH) const {
         const std::string redirect = " >'" + Path("out") + "' 2>'" + Path("err") + "'";
-        const int status = std::system(("'" ORVTOOL_PATH "' " + arguments + redirect).c_str());
+        const int status = std::system(("'" + program + "' " + arguments + redirect).c_str());
         return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, Read("out"), Read("err")};
     }
 

@@ -1,18 +1,20 @@
 // Every window by keyboard, for screen readers and at any text size: ctest runs
-// this at the normal size and with the text half as large again (QT_FONT_DPI=144).
+// this at the normal size and with the text half as large again (QT_FONT_DPI=144)
+// in a face with taller lines (taller_face.conf).
 #include <QAccessible>
 #include <QPrinterInfo>
-#include <QProcess>
 
 #include "app/form_look.h"
 #include "app/saved_files_folder.h"
 #include "evaluation/frmEval.h"
 #include "evaluation/frmProfile.h"
 #include "evaluation/frmResults.h"
+#include "evaluation/text_printer.h"
 #include "persistence/frmLoad.h"
 #include "persistence/frmSave.h"
 #include "persistence/saved_file_list.h"
 #include "persistence_support.h"
+#include "print_jobs.h"
 #include "shell/frmAbout.h"
 #include "shell/frmInstr.h"
 #include "shell/frmTestMain.h"
@@ -73,16 +75,9 @@ QString Faults(QWidget& window) {
     return faults.join("; ");
 }
 
-bool Near(QSize size, QSize design, double scale) {
-    return qAbs(size.width() - design.width() * scale) <= 1 &&
-           qAbs(size.height() - design.height() * scale) <= 1;
-}
-
-int PrintJobs() {
-    QProcess listing;
-    listing.start(QStringLiteral("lpstat"), {"-W", "all", "-o"});
-    listing.waitForFinished();
-    return int(listing.readAllStandardOutput().count('\n'));
+bool Near(QSize size, QSize design, double scale) {  // rounded
+    return qAbs(size.width() - design.width() * scale) <= 0.5 &&
+           qAbs(size.height() - design.height() * scale) <= 0.5;
 }
 
 void Press(int key, int times = 1) {  // where the keyboard focus is
@@ -117,8 +112,11 @@ class AccessTest : public QObject {
   private slots:
     // Every question of a shipped test, its evaluation and every other window.
     void everyWindowGrowsWithTheTextAndShowsItWhole() {
+        QCoreApplication::setAttribute(Qt::AA_Use96Dpi, false);  // QTEST_MAIN's, not the program's
         const double scale = orv::app::FontScale();
-        QVERIFY(qEnvironmentVariableIsSet("QT_FONT_DPI") ? qAbs(scale - 1.5) < 0.1 : scale == 1);
+        // Large: the text half as large again, its lines a fifth taller for their width.
+        QVERIFY2(qEnvironmentVariableIsSet("QT_FONT_DPI") ? scale > 1.5 * 1.2 : scale == 1,
+                 QByteArray::number(scale));
         std::vector<std::unique_ptr<ProgramFolderFile>> files;
         for (const char* name : {"orv0.dll", "orvbanner.jpg", "orvportrait.bmp"}) {
             QFile shipped(QStringLiteral(ORV_DATA_DIR "/") + name);
@@ -218,10 +216,14 @@ class AccessTest : public QObject {
         QCOMPARE(QApplication::focusWidget(), evaluation->Text1);
         Press(Qt::Key_PageDown);
         QVERIFY(evaluation->Text1->textCursor().position() > 0);
-        const int jobs = PrintJobs();
+        const OwnPrintJobs jobs;
+        orv::evaluation::SetPrinterFactory([&] { return jobs.Printer(); });
         Press(Qt::Key_Tab, 2);  // past Profile to Print
         Press(Qt::Key_Return);
-        QTRY_VERIFY_WITH_TIMEOUT(!printer || PrintJobs() > jobs, 30000);
+        orv::evaluation::SetPrinterFactory({});
+        QTRY_COMPARE_WITH_TIMEOUT(jobs.States(), printer ? QStringList{"completed"} : QStringList(),
+                                  60000);
+        QFile::remove(jobs.Pdf());
         Press(Qt::Key_Tab);  // Quit
         Press(Qt::Key_Return);
         QTRY_VERIFY(evaluation.isNull());

@@ -84,15 +84,19 @@ class DesktopSessionTest : public QObject {
     // X server would, is given up after a few seconds.
     void aDisplayThatNeverAnswersCannotHoldTheStart() {
         const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
-        sockaddr_un address{AF_UNIX, "\0/tmp/.X11-unix/X4244"};
-        const auto size = socklen_t(offsetof(sockaddr_un, sun_path) + 1 + 20);  // NUL, name
+        const std::string display = std::to_string(4244 + ::getpid() % 10000);  // this run's
+        const std::string name = "/tmp/.X11-unix/X" + display;
+        sockaddr_un address{AF_UNIX, {}};
+        name.copy(address.sun_path + 1, name.size());
+        const auto size =
+            socklen_t(offsetof(sockaddr_un, sun_path) + 1 + name.size());  // NUL, name
         QVERIFY(::bind(fd, reinterpret_cast<sockaddr*>(&address), size) == 0 &&
                 ::listen(fd, 1) == 0);
-        setenv("DISPLAY", ":4244", 1);
+        setenv("DISPLAY", (":" + display).c_str(), 1);
         QElapsedTimer waited;
         waited.start();
         QCOMPARE(MissingDesktopSession(),
-                 std::string("Orvane Personality Test cannot reach the display :4244."));
+                 "Orvane Personality Test cannot reach the display :" + display + ".");
         QVERIFY(waited.elapsed() < 10000);
         ::close(fd);
     }

@@ -4,6 +4,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QtTest>
 #include <memory>
 
@@ -64,6 +65,19 @@ class EvaluationWindowTest : public QObject {
         window = main_.TestWindow().EvaluationWindow();
         QVERIFY(window && !window->isVisible());
         QCOMPARE(window->Evaluation(), orv::EvaluationHeader(orv::CurrentYear()));
+    }
+
+    // Fitted beside the vertical scroll bar, a line scrolls sideways only at
+    // the smallest size.
+    void aLineScrollsSidewaysOnlyAtTheSmallestSize() {
+        frmEval window;
+        window.show();
+        for (int length = 40; length <= 120; ++length) {
+            window.SetEvaluation(std::string(length, 'x'));
+            QVERIFY2(window.Text1->font().pointSizeF() == 8 ||
+                         window.Text1->horizontalScrollBar()->maximum() == 0,
+                     QByteArray::number(length));
+        }
     }
 
     void shippedTestsEndInTheEvaluationOfTheirAnswers() {

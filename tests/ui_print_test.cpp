@@ -14,6 +14,7 @@
 #include "evaluation/core/evaluation_text.h"
 #include "evaluation/frmEval.h"
 #include "evaluation/text_printer.h"
+#include "tests/print_jobs.h"
 #include "tests/ui_support.h"
 
 namespace {
@@ -42,18 +43,6 @@ QStringList VisibleLines(const QString& text) {
     return text.split(QRegularExpression(QStringLiteral(" *[\r\n\f]+")), Qt::SkipEmptyParts);
 }
 
-// The highest number of the printer's jobs of a kind ("all", "completed").
-int LastJob(const QString& printer, const QString& which) {
-    const QRegularExpression id(QStringLiteral("^%1-(\\d+)").arg(printer),
-                                QRegularExpression::MultilineOption);
-    int last = 0;
-    const QString listing = Run(QStringLiteral("lpstat"), {"-W", which, "-o", printer});
-    for (auto match = id.globalMatch(listing); match.hasNext();) {
-        last = qMax(last, match.next().captured(1).toInt());
-    }
-    return last;
-}
-
 }  // namespace
 
 class PrintTest : public QObject {
@@ -74,23 +63,18 @@ class PrintTest : public QObject {
         if (Run(QStringLiteral("lpstat"), {"-r"}).trimmed() != "scheduler is running") {
             QSKIP("No print server; scripts/start-print-server.sh starts one with a PDF printer.");
         }
-        const QString printer = QPrinterInfo::defaultPrinter().printerName();
-        QVERIFY2(!printer.isEmpty(), "the print server has no default printer");
-        const int last = LastJob(printer, "all");
+        QVERIFY2(!QPrinterInfo::defaultPrinter().isNull(),
+                 "the print server has no default printer");
+        const orv::testing::OwnPrintJobs jobs;
+        orv::evaluation::SetPrinterFactory([&] { return jobs.Printer(); });
         window_.cmdPrint->click();
         window_.cmdPrint->click();
+        orv::evaluation::SetPrinterFactory({});
         QVERIFY(log_.boxes.empty());
-        // Each press is a job of its own; the PDF printer writes the newest PDF.
-        QVERIFY(QTest::qWaitFor(
-            [&] {
-                return Run("lpstat", {"-o", printer}).isEmpty() &&
-                       LastJob(printer, "completed") == last + 2;
-            },
-            60000));
-        const QFileInfoList pdfs = QDir(QDir::home().filePath(QStringLiteral("PDF")))
-                                       .entryInfoList({"*.pdf"}, QDir::Files, QDir::Time);
-        const QString paper =
-            Run(QStringLiteral("pdftotext"), {"-layout", pdfs.value(0).filePath(), "-"});
+        // Each press is a job of its own.
+        QTRY_COMPARE_WITH_TIMEOUT(jobs.States(), QStringList({"completed", "completed"}), 60000);
+        const QString paper = Run(QStringLiteral("pdftotext"), {"-layout", jobs.Pdf(), "-"});
+        QFile::remove(jobs.Pdf());
         QCOMPARE(VisibleLines(paper), VisibleLines(QString::fromLatin1(text_)));
         QCOMPARE(paper.count(QLatin1Char('\f')), 2);  // two pages
     }
@@ -114,21 +98,22 @@ class PrintTest : public QObject {
         QVERIFY(QPrinterInfo::defaultPrinter().isNull());
         const QString printer = QPrinterInfo::availablePrinterNames().value(0);
         QVERIFY2(!printer.isEmpty(), "the print server has no printer");
-        const int last = LastJob(printer, "all");
+        const orv::testing::OwnPrintJobs jobs;
         QStringList picked;
         for (const bool accept : {true, false}) {
-            QTimer::singleShot(0, [&picked, accept] {
+            QTimer::singleShot(0, [&picked, &jobs, accept] {
                 auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
                 QVERIFY(dialog != nullptr);
                 picked << dialog->printer()->printerName();
+                dialog->printer()->setDocName(jobs.title);
                 accept ? dialog->accept() : dialog->reject();
             });
             window_.cmdPrint->click();
         }
         QCOMPARE(picked, QStringList({printer, printer}));
         QVERIFY(log_.boxes.empty());
-        QVERIFY(QTest::qWaitFor([&] { return LastJob(printer, "completed") == last + 1; }, 60000));
-        QCOMPARE(LastJob(printer, "all"), last + 1);
+        QTRY_COMPARE_WITH_TIMEOUT(jobs.States(), QStringList{"completed"}, 60000);
+        QFile::remove(jobs.Pdf());
     }
 
     void failingPrinterIsReported() {

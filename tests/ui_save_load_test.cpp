@@ -7,6 +7,8 @@
 #include <QtTest>
 #include <memory>
 
+#include "app/core/saved_files_folder.h"
+#include "app/saved_files_folder.h"
 #include "persistence/frmLoad.h"
 #include "persistence/frmSave.h"
 #include "persistence/saved_file_list.h"
@@ -66,6 +68,7 @@ class SaveLoadTest : public QObject {
     void endingTheProgramMidTestAsksToSaveFirst();
     void aQuestionNeverReachedClosesTheWindow();
     void saveAndLoadKeepTheTestTheWindowStartedWith();
+    void savedFilesGoWhereTheUserMayWrite();
 };
 
 void SaveLoadTest::choosersLookAsDesigned() {
@@ -232,6 +235,20 @@ void SaveLoadTest::saveAndLoadKeepTheTestTheWindowStartedWith() {
     QVERIFY(s.log.boxes.empty());
     QCOMPARE(ReadBytes(made.path().toStdString()).substr(0, 3), std::string("4\r\n"));
     QVERIFY(!QFile::exists(QCoreApplication::applicationDirPath() + "/Switch.1"));
+}
+
+// Where the program folder is not writable (ctest runs this case once more
+// so), XDG_DATA_HOME, else HOME, tells the user's data folder. Last: it sets both.
+void SaveLoadTest::savedFilesGoWhereTheUserMayWrite() {
+    const auto folder = [] { return QString::fromStdString(orv::app::SavedFilesFolder()); };
+    const QString program = QCoreApplication::applicationDirPath(),
+                  id = "/com.example.orvane.PersonalityTest";
+    const bool writable = orv::MayCreateFilesIn(program.toStdString());
+    qputenv("XDG_DATA_HOME", "/x/data");
+    qputenv("HOME", "/home/u");
+    QCOMPARE(folder(), writable ? program : "/x/data" + id);
+    qputenv("XDG_DATA_HOME", "");
+    QCOMPARE(folder(), writable ? program : "/home/u/.local/share" + id);
 }
 
 QTEST_MAIN(SaveLoadTest)
