@@ -9,8 +9,10 @@
 #include "evaluation/frmResults.h"
 #include "evaluation/pdf_export.h"
 #include "evaluation/profile_chart.h"
+#include "evaluation/text_printer.h"
 #include "persistence/core/kept_results.h"
 #include "persistence_support.h"
+#include "print_jobs.h"
 #include "shell/frmTestMain.h"
 #include "testing/frmTest.h"
 #include "ui_support.h"
@@ -35,6 +37,12 @@ void SaveAsPdfTo(QPushButton* button, const QString& path) {
         static_cast<QDialog*>(chooser)->accept();
     });
     button->click();
+}
+
+QString PdfText(const QString& path) {
+    QProcess text;
+    text.start("pdftotext", {"-layout", path, "-"});
+    return text.waitForFinished() ? QString::fromLocal8Bit(text.readAllStandardOutput()) : "";
 }
 
 QStringList Lines(const QString& text) {  // the lines that show, as they show
@@ -76,13 +84,25 @@ class ResultsTest : public QObject {
         QCOMPARE(profile->tblFigures->item(2, 1)->text(), QStringLiteral("2"));  // Energy Level
         QCOMPARE(profile->tblFigures->item(2, 2)->text(), QStringLiteral("2"));
 
+        // Print puts the chart page on paper in the print queue.
+        const OwnPrintJobs jobs;
+        const bool printer = !QPrinterInfo::defaultPrinter().isNull();
+        orv::evaluation::SetPrinterFactory([&] { return jobs.Printer(); });
+        profile->cmdPrint->click();
+        orv::evaluation::SetPrinterFactory({});
+        QTRY_COMPARE_WITH_TIMEOUT(jobs.States(), printer ? QStringList{"completed"} : QStringList(),
+                                  60000);
+        if (printer) {
+            const QString paper = PdfText(jobs.Pdf());
+            QVERIFY(paper.contains("Page 1 of 1") && paper.contains("Test ended"));
+            QFile::remove(jobs.Pdf());
+        }
+        log_.boxes.clear();
+
         // The whole text, then the chart page; a failed save leaves the file as it was.
         const TempFolder out;
         SaveAsPdfTo(shown->cmdSavePdf, QString::fromStdString(out.file("result.pdf")));
-        QProcess text;
-        text.start("pdftotext", {"-layout", QString::fromStdString(out.file("result.pdf")), "-"});
-        QVERIFY(text.waitForFinished());
-        const QString paper = QString::fromLocal8Bit(text.readAllStandardOutput());
+        const QString paper = PdfText(QString::fromStdString(out.file("result.pdf")));
         const QStringList lines = Lines(QString::fromLatin1(shown->Evaluation()));
         QCOMPARE(Lines(paper).mid(1, lines.size()), lines);
         QVERIFY(paper.contains("Page 1 of 2") && paper.contains("Page 2 of 2"));
