@@ -1,5 +1,5 @@
 // Timings of the results windows, run by hand on a real display:
-//   xvfb-run -a build/tests/results_bench
+//   xvfb-run -a build/tools/results_bench
 // The profile window from pressing Profile until its chart is painted; a PDF
 // made and written; the list of 1,000 kept results from opening until shown.
 #include <QApplication>
