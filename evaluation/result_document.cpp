@@ -24,6 +24,14 @@ namespace {
 constexpr double kLargestTextPoints = 10;
 constexpr double kSmallestTextPoints = 6.5;
 
+// The sans-serif face on paper, without ligatures, so that the words of a
+// PDF can be found and copied as they are written.
+QFont PageFont(double points, bool bold = false) {
+    QFont font = app::SansFont(points, bold);
+    font.setStyleStrategy(QFont::PreferNoShaping);
+    return font;
+}
+
 QString TestTitle(const ProfileView& view) {
     return QString::fromLatin1(kTestTitles[view.later.testno == 1]);
 }
@@ -49,7 +57,7 @@ class Pages {
     Pages(QPagedPaintDevice& device, QPainter& painter, QString heading, int count)
         : device_(device), painter_(painter), heading_(std::move(heading)), count_(count) {
         const QRect paint = device.pageLayout().paintRectPixels(device.logicalDpiX());
-        const QFontMetricsF metrics(app::SansFont(9), &device);
+        const QFontMetricsF metrics(PageFont(9), &device);
         page_ = QRectF(0, 0, paint.width(), paint.height());
         body_ = page_.adjusted(0, 2.2 * metrics.height(), 0, -2.2 * metrics.height());
     }
@@ -61,7 +69,7 @@ class Pages {
         }
         ++number_;
         painter_.save();
-        painter_.setFont(app::SansFont(9));
+        painter_.setFont(PageFont(9));
         painter_.setPen(Qt::black);
         const QFontMetricsF metrics(painter_.font(), &device_);
         painter_.drawText(QRectF(page_.left(), page_.top(), page_.width(), metrics.height()),
@@ -132,8 +140,8 @@ qreal DrawTable(QPainter& painter, const QRectF& area,
             row << app::FromFileText(cell);
         }
     }
-    const QFont font = app::SansFont(9.5);
-    const QFont bold = app::SansFont(9.5, true);
+    const QFont font = PageFont(9.5);
+    const QFont bold = PageFont(9.5, true);
     const QFontMetricsF metrics(bold, painter.device());
     const qreal pad = metrics.height() * 0.4;
     std::vector<qreal> widths(rows.front().size(), 0);
@@ -174,21 +182,21 @@ bool PaintProfilePage(QPainter& painter, Pages& pages, const ProfileView& view) 
         top += used.height();
     };
     painter.setPen(Qt::black);
-    write(app::SansFont(14, true), QStringLiteral("Profile: ") + TestTitle(view));
-    write(app::SansFont(10), app::FromFileText(ProfileDates(view)));
-    top += QFontMetricsF(app::SansFont(10), painter.device()).height();
+    write(PageFont(14, true), QStringLiteral("Profile: ") + TestTitle(view));
+    write(PageFont(10), app::FromFileText(ProfileDates(view)));
+    top += QFontMetricsF(PageFont(10), painter.device()).height();
 
-    const QFont chart_font = app::SansFont(10);
+    const QFont chart_font = PageFont(10);
     const QSizeF chart = ProfileChartSize(view, chart_font, painter.device());
     DrawProfileChart(painter, QRectF(body.left(), top, body.width(), chart.height()), view,
                      chart_font);
     top += chart.height() + QFontMetricsF(chart_font, painter.device()).height();
 
     for (const LegendEntry& entry : ProfileLegend(view.later.testno)) {
-        write(app::SansFont(9), app::FromFileText(entry.term) + QStringLiteral(": ") +
-                                    app::FromFileText(entry.meaning));
+        write(PageFont(9), app::FromFileText(entry.term) + QStringLiteral(": ") +
+                               app::FromFileText(entry.meaning) + QLatin1Char('.'));
     }
-    top += QFontMetricsF(app::SansFont(9), painter.device()).height();
+    top += QFontMetricsF(PageFont(9), painter.device()).height();
     painter.setPen(QPen(Qt::black, 0));
     DrawTable(painter, QRectF(body.left(), top, body.width(), body.bottom() - top),
               ProfileTable(view));
