@@ -4,6 +4,7 @@
 
 #include "app/core/saved_files_folder.h"
 #include "app/form_look.h"
+#include "persistence/core/kept_results.h"
 
 namespace orv::app {
 
@@ -20,6 +21,10 @@ std::string SavedFilesFolder() {
     const std::string program_folder = ProgramFolder();
     return ChooseSavedFilesFolder(program_folder, MayCreateFilesIn(program_folder),
                                   Environment("XDG_DATA_HOME"), Environment("HOME"));
+}
+
+std::string KeptResultsFolder() {
+    return orv::KeptResultsFolder(SavedFilesFolder());
 }
 
 }  // namespace orv::app

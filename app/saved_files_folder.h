@@ -10,4 +10,7 @@ namespace orv::app {
 // Save and Load all use it.
 std::string SavedFilesFolder();
 
+// The folder of the kept results, inside the saved-files folder.
+std::string KeptResultsFolder();
+
 }  // namespace orv::app

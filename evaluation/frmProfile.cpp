@@ -93,7 +93,7 @@ frmProfile::frmProfile(const orv::KeptResult& result, const orv::KeptResult* ear
                        9.75);
 
     lblTitle = new QLabel(QStringLiteral("Profile: ") +
-                          QString::fromLatin1(orv::kTestTitles[view_.later.testno == 1]));
+                          QString::fromLatin1(orv::TestTitle(view_.later.testno)));
     lblTitle->setFont(app::SansFont(12, true));
     lblDates = new QLabel(app::FromFileText(orv::ProfileDates(view_)));
     Chart = new ProfileChart(view_, nullptr);

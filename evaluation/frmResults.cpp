@@ -27,16 +27,12 @@ constexpr const char* kHowTo =
     "Select a result to show or delete it, or two results of one test to compare them.";
 constexpr const char* kNotDeleted = "The result could not be deleted.";
 
-QString TestTitle(const orv::KeptResult& result) {
-    return QString::fromLatin1(orv::kTestTitles[result.testno == 1]);
-}
-
 QString ItemText(const orv::ListedResult& listed) {
     if (!listed.result) {
         return app::FromFilePath(listed.name) + QStringLiteral(" (not a readable result)");
     }
     return QString::fromLatin1(orv::ShownTime(listed.result->ended)) + QStringLiteral("   ") +
-           TestTitle(*listed.result);
+           QString::fromLatin1(orv::TestTitle(listed.result->testno));
 }
 
 }  // namespace
@@ -169,9 +165,9 @@ void frmResults::cmdDelete_Click() {
         return;
     }
     const orv::KeptResult& result = *selected[0]->result;
-    const std::string question =
-        "Delete the result of the " + std::string(orv::kTestTitles[result.testno == 1]) +
-        " that ended " + orv::ShownTime(result.ended) + "? Its file is removed for good.";
+    const std::string question = "Delete the result of the " +
+                                 std::string(orv::TestTitle(result.testno)) + " that ended " +
+                                 orv::ShownTime(result.ended) + "? Its file is removed for good.";
     if (app::MsgBox(this, question, app::kYesNoDefaultNo) != app::kResultYes) {
         return;
     }

@@ -35,7 +35,7 @@ void frmTest::EvalDisp(std::int16_t evalparm) {
     const orv::KeptResult result = orv::MakeKeptResult(record, evalparm, evaluation, ended);
     eval_window_->SetResult(result);
     orv::app::ShowInFront(eval_window_);
-    const std::string folder = orv::KeptResultsFolder(orv::app::SavedFilesFolder());
+    const std::string folder = orv::app::KeptResultsFolder();
     if (!orv::KeepResult(folder, result)) {
         orv::app::MsgBox(eval_window_, kNotKept);
     }

@@ -32,8 +32,8 @@ QFont PageFont(double points, bool bold = false) {
     return font;
 }
 
-QString TestTitle(const ProfileView& view) {
-    return QString::fromLatin1(kTestTitles[view.later.testno == 1]);
+QString TitleOf(const ProfileView& view) {
+    return QString::fromLatin1(TestTitle(view.later.testno));
 }
 
 QString Shown(const Profile& profile) {
@@ -42,7 +42,7 @@ QString Shown(const Profile& profile) {
 
 // The test and the date of the result, or the dates of both results.
 QString Heading(const ProfileView& view) {
-    QString heading = QString::fromLatin1(kAppTitle) + QStringLiteral(": ") + TestTitle(view) +
+    QString heading = QString::fromLatin1(kAppTitle) + QStringLiteral(": ") + TitleOf(view) +
                       QStringLiteral(", ");
     if (view.earlier) {
         heading += Shown(*view.earlier) + QStringLiteral(" and ");
@@ -55,11 +55,17 @@ QString Heading(const ProfileView& view) {
 class Pages {
   public:
     Pages(QPagedPaintDevice& device, QPainter& painter, QString heading, int count)
-        : device_(device), painter_(painter), heading_(std::move(heading)), count_(count) {
+        : device_(device), painter_(painter), heading_(std::move(heading)), count_(count) {}
+
+    // The printable area of a page of `device`, and the room in it between
+    // the heading and the page number.
+    static QRectF Page(QPagedPaintDevice& device) {
         const QRect paint = device.pageLayout().paintRectPixels(device.logicalDpiX());
-        const QFontMetricsF metrics(PageFont(9), &device);
-        page_ = QRectF(0, 0, paint.width(), paint.height());
-        body_ = page_.adjusted(0, 2.2 * metrics.height(), 0, -2.2 * metrics.height());
+        return QRectF(0, 0, paint.width(), paint.height());
+    }
+    static QRectF Body(QPagedPaintDevice& device) {
+        const qreal line = QFontMetricsF(PageFont(9), &device).height();
+        return Page(device).adjusted(0, 2.2 * line, 0, -2.2 * line);
     }
 
     // Starts the next page; false when the device refuses it.
@@ -84,7 +90,7 @@ class Pages {
         return true;
     }
 
-    const QRectF& body() const { return body_; }
+    QRectF body() const { return Body(device_); }
 
   private:
     QPagedPaintDevice& device_;
@@ -92,8 +98,7 @@ class Pages {
     QString heading_;
     int count_;
     int number_ = 0;
-    QRectF page_;
-    QRectF body_;
+    QRectF page_ = Page(device_);
 };
 
 // The evaluation text's lines in the largest face (down to the smallest
@@ -182,7 +187,7 @@ bool PaintProfilePage(QPainter& painter, Pages& pages, const ProfileView& view) 
         top += used.height();
     };
     painter.setPen(Qt::black);
-    write(PageFont(14, true), QStringLiteral("Profile: ") + TestTitle(view));
+    write(PageFont(14, true), QStringLiteral("Profile: ") + TitleOf(view));
     write(PageFont(10), app::FromFileText(ProfileDates(view)));
     top += QFontMetricsF(PageFont(10), painter.device()).height();
 
@@ -215,14 +220,14 @@ bool PaintResultPages(QPagedPaintDevice& device, const KeptResult& result, const
     const QString heading = Heading(view);
 
     // How many pages the text takes, before any is drawn, for the page numbers.
-    Pages measure(device, painter, heading, 0);
+    const QRectF body = Pages::Body(device);
     TextLines text;
     int per_page = 1;
     int text_pages = 0;
     if (with_text) {
-        text = LayOutText(result.text, measure.body().width(), &device);
+        text = LayOutText(result.text, body.width(), &device);
         const qreal spacing = QFontMetricsF(text.font, &device).lineSpacing();
-        per_page = std::max(1, int(measure.body().height() / spacing));
+        per_page = std::max(1, int(body.height() / spacing));
         text_pages = std::max<int>(1, (int(text.lines.size()) + per_page - 1) / per_page);
     }
     Pages pages(device, painter, heading, text_pages + 1);

@@ -17,7 +17,6 @@
 #include "app/open_external.h"
 #include "app/saved_files_folder.h"
 #include "evaluation/frmResults.h"
-#include "persistence/core/kept_results.h"
 #include "shell/frmAbout.h"
 #include "shell/frmInstr.h"
 #include "testing/frmTest.h"
@@ -122,7 +121,7 @@ void frmTestMain::About_Click() {
 
 void frmTestMain::Results_Click() {
     if (results_window_.isNull()) {
-        results_window_ = new frmResults(orv::KeptResultsFolder(app::SavedFilesFolder()));
+        results_window_ = new frmResults(app::KeptResultsFolder());
     }
     app::ShowInFront(results_window_);
 }

@@ -141,7 +141,7 @@ class AccessTest : public QObject {
         QVERIFY(evaluation->Text1->font().pointSizeF() <= 12);
         evaluation->cmdProfile->click();
         QCOMPARE(Faults(*evaluation->ProfileWindow()), QString());
-        frmResults results(orv::KeptResultsFolder(orv::app::SavedFilesFolder()));
+        frmResults results(orv::app::KeptResultsFolder());
         QCOMPARE(Faults(results), QString());
 
         std::string loadfn;

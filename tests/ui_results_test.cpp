@@ -183,7 +183,7 @@ class ResultsTest : public QObject {
         return test.EvaluationWindow();
     }
 
-    const std::string folder_ = orv::KeptResultsFolder(orv::app::SavedFilesFolder());
+    const std::string folder_ = orv::app::KeptResultsFolder();
     MessageLog log_;
     frmTestMain main_;
 };

@@ -138,7 +138,7 @@ std::string ChartSummary(const ProfileView& view) {
 }
 
 std::string PdfFileName(const KeptResult& result) {
-    return std::string(kTestTitles[result.testno == 1]) + " " + ShownDate(result.ended) + ".pdf";
+    return std::string(TestTitle(result.testno)) + " " + ShownDate(result.ended) + ".pdf";
 }
 
 }  // namespace orv
