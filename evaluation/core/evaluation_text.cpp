@@ -1,9 +1,9 @@
 #include "evaluation/core/evaluation_text.h"
 
 #include <array>
-#include <ctime>
 
 #include "app/core/app_title.h"
+#include "app/core/local_time.h"
 
 namespace orv {
 
@@ -133,9 +133,7 @@ std::string EvaluationText(TestRecord& record, std::int16_t evalparm, int year) 
 }
 
 int CurrentYear() {
-    const std::time_t now = std::time(nullptr);
-    const std::tm* local = std::localtime(&now);
-    return local != nullptr ? local->tm_year + 1900 : 1970;
+    return LocalNow().year;
 }
 
 }  // namespace orv
