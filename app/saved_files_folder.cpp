@@ -4,7 +4,7 @@
 
 #include "app/core/saved_files_folder.h"
 #include "app/form_look.h"
-#include "persistence/core/kept_results.h"
+#include "results/core/kept_results.h"
 
 namespace orv::app {
 

@@ -10,9 +10,9 @@
 #include "app/core/app_title.h"
 #include "app/form_look.h"
 #include "app/message_box.h"
-#include "evaluation/frmProfile.h"
-#include "evaluation/pdf_export.h"
 #include "evaluation/text_printer.h"
+#include "results/frmProfile.h"
+#include "results/pdf_export.h"
 
 namespace app = orv::app;
 
@@ -147,5 +147,5 @@ void frmEval::cmdProfile_Click() {
 }
 
 void frmEval::cmdSavePdf_Click() {
-    orv::evaluation::SaveAsPdf(this, *result_, orv::ViewOf(*result_));
+    orv::results::SaveAsPdf(this, *result_, orv::ViewOf(*result_));
 }

@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "evaluation/core/kept_result.h"
+#include "results/core/kept_result.h"
 
 class QLabel;
 class QPlainTextEdit;

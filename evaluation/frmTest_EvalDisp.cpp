@@ -3,9 +3,9 @@
 #include "app/message_box.h"
 #include "app/saved_files_folder.h"
 #include "evaluation/core/evaluation_text.h"
-#include "evaluation/core/kept_result.h"
 #include "evaluation/frmEval.h"
-#include "persistence/core/kept_results.h"
+#include "results/core/kept_result.h"
+#include "results/core/kept_results.h"
 #include "testing/frmTest.h"
 
 namespace {

@@ -16,7 +16,7 @@
 #include "app/message_box.h"
 #include "app/open_external.h"
 #include "app/saved_files_folder.h"
-#include "evaluation/frmResults.h"
+#include "results/frmResults.h"
 #include "shell/frmAbout.h"
 #include "shell/frmInstr.h"
 #include "testing/frmTest.h"

@@ -5,9 +5,9 @@
 #include <filesystem>
 #include <memory>
 
-#include "evaluation/core/profile.h"
-#include "persistence/core/kept_results.h"
-#include "persistence/core/result_file.h"
+#include "results/core/profile.h"
+#include "results/core/kept_results.h"
+#include "results/core/result_file.h"
 #include "persistence_support.h"
 
 namespace orv {

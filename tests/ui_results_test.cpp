@@ -5,12 +5,12 @@
 
 #include "app/saved_files_folder.h"
 #include "evaluation/frmEval.h"
-#include "evaluation/frmProfile.h"
-#include "evaluation/frmResults.h"
-#include "evaluation/pdf_export.h"
-#include "evaluation/profile_chart.h"
+#include "results/frmProfile.h"
+#include "results/frmResults.h"
+#include "results/pdf_export.h"
+#include "results/profile_chart.h"
 #include "evaluation/text_printer.h"
-#include "persistence/core/kept_results.h"
+#include "results/core/kept_results.h"
 #include "persistence_support.h"
 #include "print_jobs.h"
 #include "shell/frmTestMain.h"
@@ -102,7 +102,7 @@ class ResultsTest : public QObject {
         out.Write("kept.pdf", "old");
         std::filesystem::permissions(out.file("kept.pdf"), std::filesystem::perms::owner_read);
         SaveAsPdfTo(profile->cmdSavePdf, QString::fromStdString(out.file("kept.pdf")));
-        QCOMPARE(log_.Texts(), std::vector<std::string>{orv::evaluation::kPdfNotSaved});
+        QCOMPARE(log_.Texts(), std::vector<std::string>{orv::results::kPdfNotSaved});
         QCOMPARE(ReadBytes(out.file("kept.pdf")), std::string("old"));
         QCOMPARE(out.Count(), 2);
         delete profile;

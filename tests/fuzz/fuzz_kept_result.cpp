@@ -5,9 +5,9 @@
 #include <cstdint>
 #include <string_view>
 
-#include "evaluation/core/profile.h"
 #include "fuzz_support.h"
-#include "persistence/core/result_file.h"
+#include "results/core/profile.h"
+#include "results/core/result_file.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);

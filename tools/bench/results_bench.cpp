@@ -12,12 +12,12 @@
 #include <functional>
 
 #include "evaluation/frmEval.h"
-#include "evaluation/frmProfile.h"
-#include "evaluation/frmResults.h"
-#include "evaluation/profile_chart.h"
-#include "evaluation/result_document.h"
 #include "persistence/core/durable_file.h"
-#include "persistence/core/kept_results.h"
+#include "results/core/kept_results.h"
+#include "results/frmProfile.h"
+#include "results/frmResults.h"
+#include "results/profile_chart.h"
+#include "results/result_document.h"
 
 namespace {
 
@@ -84,7 +84,7 @@ int main(int argc, char** argv) {
         [&] { delete evaluation.ProfileWindow(); });
     const QTemporaryDir folder;
     Time("PDF of a result, made and written:", [&]() -> QWidget* {
-        const QByteArray pdf = orv::evaluation::ResultPdf(result, orv::ViewOf(result));
+        const QByteArray pdf = orv::results::ResultPdf(result, orv::ViewOf(result));
         orv::ReplaceFile(folder.filePath("result.pdf").toStdString(), pdf.toStdString());
         return nullptr;
     });

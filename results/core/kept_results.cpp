@@ -1,4 +1,4 @@
-#include "persistence/core/kept_results.h"
+#include "results/core/kept_results.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -8,7 +8,7 @@
 #include "app/core/program_files.h"
 #include "app/core/saved_files_folder.h"
 #include "persistence/core/durable_file.h"
-#include "persistence/core/result_file.h"
+#include "results/core/result_file.h"
 
 namespace orv {
 

@@ -1,4 +1,4 @@
-#include "evaluation/profile_chart.h"
+#include "results/profile_chart.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -9,7 +9,7 @@
 
 #include "app/form_look.h"
 
-namespace orv::evaluation {
+namespace orv::results {
 
 namespace {
 
@@ -131,7 +131,7 @@ void DrawProfileChart(QPainter& painter, const QRectF& area, const ProfileView& 
     painter.restore();
 }
 
-}  // namespace orv::evaluation
+}  // namespace orv::results
 
 namespace {
 
@@ -162,21 +162,20 @@ ProfileChart::ProfileChart(orv::ProfileView view, QWidget* parent)
 
 QSize ProfileChart::sizeHint() const {
     const QSizeF size =
-        orv::evaluation::ProfileChartSize(view_, font(), const_cast<ProfileChart*>(this));
+        orv::results::ProfileChartSize(view_, font(), const_cast<ProfileChart*>(this));
     return {qCeil(size.width() * 1.3), qCeil(size.height()) + 4};
 }
 
 QSize ProfileChart::minimumSizeHint() const {
     const QSizeF size =
-        orv::evaluation::ProfileChartSize(view_, font(), const_cast<ProfileChart*>(this));
+        orv::results::ProfileChartSize(view_, font(), const_cast<ProfileChart*>(this));
     return {qCeil(size.width()), qCeil(size.height()) + 4};
 }
 
 void ProfileChart::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    orv::evaluation::DrawProfileChart(painter, QRectF(rect()).adjusted(4, 2, -4, -2), view_,
-                                      font());
+    orv::results::DrawProfileChart(painter, QRectF(rect()).adjusted(4, 2, -4, -2), view_, font());
     // The style's focus frame would tint the whole chart.
     if (hasFocus()) {
         painter.setPen(QPen(palette().color(QPalette::Highlight), 2));

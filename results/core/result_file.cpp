@@ -1,4 +1,4 @@
-#include "persistence/core/result_file.h"
+#include "results/core/result_file.h"
 
 #include <charconv>
 #include <fstream>

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "evaluation/core/kept_result.h"
-#include "evaluation/core/profile.h"
+#include "results/core/kept_result.h"
+#include "results/core/profile.h"
 
 class QWidget;
 
-namespace orv::evaluation {
+namespace orv::results {
 
 inline constexpr const char* kPdfNotSaved =
     "The PDF file could not be saved. Nothing was written; please choose another folder or name.";
@@ -16,4 +16,4 @@ inline constexpr const char* kPdfNotSaved =
 // whole, or leaves it as it was and says so in a message box.
 void SaveAsPdf(QWidget* parent, const KeptResult& result, const ProfileView& view);
 
-}  // namespace orv::evaluation
+}  // namespace orv::results

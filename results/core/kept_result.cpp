@@ -1,4 +1,4 @@
-#include "evaluation/core/kept_result.h"
+#include "results/core/kept_result.h"
 
 #include <algorithm>
 #include <cstdlib>

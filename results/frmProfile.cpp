@@ -1,4 +1,4 @@
-#include "evaluation/frmProfile.h"
+#include "results/frmProfile.h"
 
 #include <QGridLayout>
 #include <QGuiApplication>
@@ -17,10 +17,10 @@
 #include "app/core/app_title.h"
 #include "app/form_look.h"
 #include "app/message_box.h"
-#include "evaluation/pdf_export.h"
-#include "evaluation/profile_chart.h"
-#include "evaluation/result_document.h"
 #include "evaluation/text_printer.h"
+#include "results/pdf_export.h"
+#include "results/profile_chart.h"
+#include "results/result_document.h"
 
 namespace app = orv::app;
 
@@ -168,7 +168,7 @@ frmProfile::frmProfile(const orv::KeptResult& result, const orv::KeptResult* ear
 void frmProfile::cmdPrint_Click() {
     const auto outcome = orv::evaluation::PrintOnDefaultPrinter(
         [this](QPrinter& printer) {
-            return orv::evaluation::PaintResultPages(printer, result_, view_, false)
+            return orv::results::PaintResultPages(printer, result_, view_, false)
                        ? orv::evaluation::PrintOutcome::kPrinted
                        : orv::evaluation::PrintOutcome::kFailed;
         },
@@ -181,7 +181,7 @@ void frmProfile::cmdPrint_Click() {
 }
 
 void frmProfile::cmdSavePdf_Click() {
-    orv::evaluation::SaveAsPdf(this, result_, view_);
+    orv::results::SaveAsPdf(this, result_, view_);
 }
 
 void frmProfile::cmdClose_Click() {

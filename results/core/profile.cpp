@@ -1,4 +1,4 @@
-#include "evaluation/core/profile.h"
+#include "results/core/profile.h"
 
 #include "app/core/app_title.h"
 #include "evaluation/core/scoring.h"

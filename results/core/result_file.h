@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "evaluation/core/kept_result.h"
+#include "results/core/kept_result.h"
 
 namespace orv {
 

@@ -7,7 +7,7 @@
 #include <variant>
 #include <vector>
 
-#include "evaluation/core/kept_result.h"
+#include "results/core/kept_result.h"
 
 namespace orv {
 

@@ -1,4 +1,4 @@
-#include "evaluation/result_document.h"
+#include "results/result_document.h"
 
 #include <QBuffer>
 #include <QFontMetricsF>
@@ -13,11 +13,11 @@
 #include "app/core/app_title.h"
 #include "app/core/program_identity.h"
 #include "app/form_look.h"
-#include "evaluation/core/profile.h"
-#include "evaluation/profile_chart.h"
 #include "evaluation/text_printer.h"
+#include "results/core/profile.h"
+#include "results/profile_chart.h"
 
-namespace orv::evaluation {
+namespace orv::results {
 
 namespace {
 
@@ -110,10 +110,10 @@ struct TextLines {
 };
 
 TextLines LayOutText(const std::string& text, qreal width, QPaintDevice* device) {
-    const QStringList source = PrintableLines(text).split(QLatin1Char('\n'));
-    TextLines laid{TypewriterFont(kLargestTextPoints), {}};
+    const QStringList source = evaluation::PrintableLines(text).split(QLatin1Char('\n'));
+    TextLines laid{evaluation::TypewriterFont(kLargestTextPoints), {}};
     for (double points = kLargestTextPoints; points >= kSmallestTextPoints; points -= 0.25) {
-        laid.font = TypewriterFont(points);
+        laid.font = evaluation::TypewriterFont(points);
         const QFontMetricsF metrics(laid.font, device);
         const bool fits = std::all_of(source.begin(), source.end(), [&](const QString& line) {
             return metrics.horizontalAdvance(line) <= width;
@@ -272,4 +272,4 @@ QByteArray ResultPdf(const KeptResult& result, const ProfileView& view) {
     return bytes;
 }
 
-}  // namespace orv::evaluation
+}  // namespace orv::results

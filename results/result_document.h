@@ -2,12 +2,12 @@
 
 #include <QByteArray>
 
-#include "evaluation/core/kept_result.h"
-#include "evaluation/core/profile.h"
+#include "results/core/kept_result.h"
+#include "results/core/profile.h"
 
 class QPagedPaintDevice;
 
-namespace orv::evaluation {
+namespace orv::results {
 
 // Draws a result on the pages of `device` (a PDF writer or a printer): with
 // `with_text`, the evaluation text of `result` line for line in a fixed-width
@@ -21,4 +21,4 @@ bool PaintResultPages(QPagedPaintDevice& device, const KeptResult& result, const
 // be made.
 QByteArray ResultPdf(const KeptResult& result, const ProfileView& view);
 
-}  // namespace orv::evaluation
+}  // namespace orv::results

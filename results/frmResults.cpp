@@ -1,4 +1,4 @@
-#include "evaluation/frmResults.h"
+#include "results/frmResults.h"
 
 #include <QEvent>
 #include <QFileInfo>
@@ -12,9 +12,9 @@
 #include "app/core/app_title.h"
 #include "app/form_look.h"
 #include "app/message_box.h"
-#include "evaluation/core/profile.h"
 #include "evaluation/frmEval.h"
-#include "evaluation/frmProfile.h"
+#include "results/core/profile.h"
+#include "results/frmProfile.h"
 
 namespace app = orv::app;
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "persistence/core/kept_results.h"
+#include "results/core/kept_results.h"
 
 class QLabel;
 class QListWidget;

@@ -2,8 +2,8 @@
 
 #include <QWidget>
 
-#include "evaluation/core/kept_result.h"
-#include "evaluation/core/profile.h"
+#include "results/core/kept_result.h"
+#include "results/core/profile.h"
 
 class ProfileChart;
 class QLabel;

@@ -4,12 +4,12 @@
 #include <QRectF>
 #include <QWidget>
 
-#include "evaluation/core/profile.h"
+#include "results/core/profile.h"
 
 class QPainter;
 class QPaintDevice;
 
-namespace orv::evaluation {
+namespace orv::results {
 
 // The size the chart of `view` takes with `font` on `device`: the height it
 // needs and the least width that shows every name and verdict beside bars.
@@ -22,7 +22,7 @@ QSizeF ProfileChartSize(const ProfileView& view, const QFont& font, QPaintDevice
 void DrawProfileChart(QPainter& painter, const QRectF& area, const ProfileView& view,
                       const QFont& font);
 
-}  // namespace orv::evaluation
+}  // namespace orv::results
 
 // The chart on screen: one image for a screen reader, named "Profile chart"
 // and described by the chart in words.

@@ -1,4 +1,4 @@
-#include "evaluation/pdf_export.h"
+#include "results/pdf_export.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -6,10 +6,10 @@
 
 #include "app/form_look.h"
 #include "app/message_box.h"
-#include "evaluation/result_document.h"
 #include "persistence/core/durable_file.h"
+#include "results/result_document.h"
 
-namespace orv::evaluation {
+namespace orv::results {
 
 void SaveAsPdf(QWidget* parent, const KeptResult& result, const ProfileView& view) {
     QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
@@ -31,4 +31,4 @@ void SaveAsPdf(QWidget* parent, const KeptResult& result, const ProfileView& vie
     }
 }
 
-}  // namespace orv::evaluation
+}  // namespace orv::results
