@@ -4,6 +4,7 @@
 
 #include "app/core/saved_files_folder.h"
 #include "app/form_look.h"
+#include "persistence/core/durable_file.h"
 #include "results/core/kept_results.h"
 
 namespace orv::app {
@@ -25,6 +26,11 @@ std::string SavedFilesFolder() {
 
 std::string KeptResultsFolder() {
     return orv::KeptResultsFolder(SavedFilesFolder());
+}
+
+void RemoveStaleTemporaries() {
+    orv::RemoveStaleTemporaries(SavedFilesFolder());
+    orv::RemoveStaleTemporaries(KeptResultsFolder());
 }
 
 }  // namespace orv::app

@@ -1,5 +1,7 @@
+#include <signal.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
@@ -10,6 +12,7 @@
 #include <set>
 #include <tuple>
 
+#include "persistence/core/durable_file.h"
 #include "persistence/core/file_names.h"
 #include "persistence/core/saved_files.h"
 #include "persistence/core/saved_responses.h"
@@ -166,6 +169,64 @@ TEST(SavedFiles, ASaveReplacesOnlyAPlainWritableFileAndWritesNothingElse) {
         EXPECT_EQ(ReadBytes(victim), "outside") << what;
     }
     umask(old_umask);
+}
+
+// The bytes process `pid` has written so far; -1 once it has ended.
+long long BytesWritten(pid_t pid) {
+    std::ifstream io("/proc/" + std::to_string(pid) + "/io");
+    std::string key;
+    long long value = -1;
+    while (io >> key >> value && key != "wchar:") {
+    }
+    return key == "wchar:" ? value : -1;
+}
+
+// A write stopped halfway, then killed, as by a crash or a power cut, in
+// either way of writing: the folder never shows the new file but for a
+// hidden name the next start clears, while a copy still writing keeps it.
+TEST(SavedFiles, AWriteKilledHalfwayLeavesNothingAfterTheNextStart) {
+    const std::string bytes(128 << 20, 'x');
+    const std::pair<const char*, std::function<void(const TempFolder&)>> writes[] = {
+        {"replace (a saved test, a PDF)",
+         [&](const TempFolder& f) { ReplaceFile(f.file("Mary.1"), bytes); }},
+        {"new file (a kept result)",
+         [&](const TempFolder& f) { CreateNewFile(f.file("new.result"), bytes, 0600); }},
+    };
+    const auto names = [](const TempFolder& f) {
+        std::set<std::string> names;
+        for (const auto& entry : std::filesystem::directory_iterator(f.path)) {
+            const std::string name = entry.path().filename().string();
+            names.insert(name.starts_with(".saving-") ? ".saving-" : name);
+        }
+        std::string joined;
+        for (const std::string& name : names) joined += name + "|";
+        return joined + ReadBytes(f.file("Mary.1"));
+    };
+    for (const bool unnamed : {true, false}) {
+        for (const auto& [what, write] : writes) {
+            SCOPED_TRACE(std::string(what) + (unnamed ? ", unnamed" : ", hidden name"));
+            TempFolder folder;
+            folder.Write("Mary.1", "old");
+            AllowUnnamedTemporaries(unnamed);
+            const pid_t writer = fork();
+            if (writer == 0) {
+                write(folder);
+                _exit(0);
+            }
+            while (BytesWritten(writer) >= 0 && BytesWritten(writer) < (16 << 20)) {
+            }
+            kill(writer, SIGSTOP);
+            const std::string hidden = unnamed ? "" : ".saving-|";
+            EXPECT_EQ(names(folder), hidden + "Mary.1|old");
+            EXPECT_EQ(RemoveStaleTemporaries(folder.path), 0);  // another copy starts
+            kill(writer, SIGKILL);
+            waitpid(writer, nullptr, 0);
+            EXPECT_EQ(names(folder), hidden + "Mary.1|old");
+            EXPECT_EQ(RemoveStaleTemporaries(folder.path), unnamed ? 0 : 1);  // the next start
+            EXPECT_EQ(names(folder), "Mary.1|old");
+        }
+    }
+    AllowUnnamedTemporaries(true);
 }
 
 }  // namespace
