@@ -15,6 +15,7 @@
 #include <QVBoxLayout>
 
 #include "app/core/app_title.h"
+#include "app/current_item_focus.h"
 #include "app/form_look.h"
 #include "app/message_box.h"
 #include "evaluation/text_printer.h"
@@ -81,6 +82,7 @@ QTableWidget* FiguresTable(const orv::ProfileView& view, QWidget* parent) {
     table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     table->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
     table->setCurrentCell(0, 0);
+    app::AnnounceCurrentItemOnFocus(table);
     return table;
 }
 

@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "app/core/app_title.h"
+#include "app/current_item_focus.h"
 #include "app/form_look.h"
 #include "app/message_box.h"
 #include "evaluation/frmEval.h"
@@ -47,6 +48,7 @@ frmResults::frmResults(std::string folder) : QWidget(nullptr), folder_(std::move
     lstResults->setSelectionMode(QAbstractItemView::ExtendedSelection);
     lstResults->setAccessibleName(QStringLiteral("Kept results"));
     lstResults->setUniformItemSizes(true);
+    app::AnnounceCurrentItemOnFocus(lstResults);
     Label1->setBuddy(lstResults);
     lblHint = new QLabel;
     lblHint->setWordWrap(true);
@@ -92,12 +94,20 @@ void frmResults::Refresh() {
     listed_ = orv::ListKeptResults(folder_);
 
     lstResults->clear();
+    QListWidgetItem* current = nullptr;
     for (const orv::ListedResult& listed : listed_) {
         auto* item = new QListWidgetItem(ItemText(listed), lstResults);
         item->setSelected(selected.contains(QString::fromStdString(listed.name)));
+        if (current == nullptr && item->isSelected()) {
+            current = item;
+        }
     }
-    // The newest is ready to be shown.
-    if (lstResults->count() > 0 && lstResults->selectedItems().isEmpty()) {
+    // A current item as well as a selection: a screen reader reads the
+    // current item when the list gets the focus. The newest is ready to be
+    // shown when nothing was selected.
+    if (current != nullptr) {
+        lstResults->setCurrentItem(current, QItemSelectionModel::NoUpdate);
+    } else if (lstResults->count() > 0) {
         lstResults->setCurrentRow(0);
     }
     Label1->setText(QString::fromLatin1(listed_.empty() ? kNoneKept : kSomeKept));
