@@ -1,14 +1,19 @@
 // Kept results: the file format, the folder of kept results, and the profile
 // figures of one result and of two compared.
+#include <sys/resource.h>
+#include <unistd.h>
+
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <ctime>
 #include <filesystem>
 #include <memory>
 
-#include "results/core/profile.h"
-#include "results/core/kept_results.h"
-#include "results/core/result_file.h"
 #include "persistence_support.h"
+#include "results/core/kept_results.h"
+#include "results/core/profile.h"
+#include "results/core/result_file.h"
 
 namespace orv {
 namespace {
@@ -97,6 +102,10 @@ TEST(KeptResults, AreKeptForTheUserOnlyNeverOverAnotherAndListedNewestFirst) {
     EXPECT_EQ(fs::status(folder + "/20261207-140000-0.result").permissions(),
               fs::perms::owner_read | fs::perms::owner_write);
     std::ofstream(folder + "/broken.result") << "orvane-result\t1\n";
+    // Far longer than any result: refused before it is read, or it would
+    // never fit in memory.
+    std::ofstream(folder + "/huge.result") << "orvane-result\t1\n";
+    ASSERT_EQ(truncate((folder + "/huge.result").c_str(), off_t{1} << 40), 0);
 
     std::vector<std::string> names;
     for (const ListedResult& listed : ListKeptResults(folder)) {
@@ -104,11 +113,73 @@ TEST(KeptResults, AreKeptForTheUserOnlyNeverOverAnotherAndListedNewestFirst) {
     }
     EXPECT_EQ(names,
               (std::vector<std::string>{"20261207-133000-0.result", "20261207-140000-0-2.result",
-                                        "20261207-140000-0.result", "broken.result unreadable"}));
+                                        "20261207-140000-0.result", "broken.result unreadable",
+                                        "huge.result unreadable"}));
     EXPECT_EQ(testing::ReadBytes(folder + "/broken.result"), "orvane-result\t1\n");
     EXPECT_FALSE(DeleteKeptResult(folder, "../results/broken.result"));
     EXPECT_TRUE(DeleteKeptResult(folder, "20261207-140000-0.result"));
-    EXPECT_EQ(ListKeptResults(folder).size(), 3u);
+    EXPECT_EQ(ListKeptResults(folder).size(), 4u);
+}
+
+// A keep that fails gives no name and leaves nothing, hidden or not: a file
+// where the folder would be, a disk that fills up.
+TEST(KeptResults, AKeepThatFailsLeavesNothingBehind) {
+    rlimit no_limit{};
+    getrlimit(RLIMIT_FSIZE, &no_limit);
+    for (const bool full : {false, true}) {
+        const testing::TempFolder temp;
+        const std::string folder = KeptResultsFolder(temp.path);
+        const rlimit small{100, no_limit.rlim_max};
+        if (full) {
+            setrlimit(RLIMIT_FSIZE, &small);
+        } else {
+            temp.Write("results", "");
+        }
+        EXPECT_EQ(KeepResult(folder, Taken("2026-12-07T14:00:00+01:00")), std::nullopt) << full;
+        setrlimit(RLIMIT_FSIZE, &no_limit);
+        EXPECT_EQ(temp.Count(), 1) << full;
+        EXPECT_TRUE(!full || std::filesystem::is_empty(folder));
+    }
+}
+
+// Results that ended around the changes to and from summer time, east and
+// west of Greenwich: each keeps the local moment with its offset, and the
+// list puts them in the order they ended, though the clock went back between.
+TEST(KeptResults, KeepTheLocalMomentAndListInTheOrderTheyEndedAcrossSummerTime) {
+    const char* const zone = std::getenv("TZ");
+    const std::string old_zone = zone ? zone : "";
+    constexpr const char* kBerlin = "CET-1CEST,M3.5.0,M10.5.0/3";
+    constexpr const char* kStJohns = "NST3:30NDT,M3.2.0,M11.1.0";
+    // The zone, the moment in seconds since 1970 UTC, the moment stored.
+    const std::tuple<const char*, std::int64_t, std::string> moments[] = {
+        {kBerlin, 1774745999, "2026-03-29T01:59:59+01:00"},
+        {kBerlin, 1774746000, "2026-03-29T03:00:00+02:00"},
+        {kBerlin, 1792889970, "2026-10-25T02:59:30+02:00"},
+        {kBerlin, 1792890010, "2026-10-25T02:00:10+01:00"},
+        {kStJohns, 1793507340, "2026-11-01T01:59:00-02:30"},
+        {kStJohns, 1793507460, "2026-11-01T01:01:00-03:30"},
+    };
+    const testing::TempFolder temp;
+    KeptResult result = Taken("2026-12-07T14:00:00+01:00");
+    std::vector<std::string> newest_first;
+    for (const auto& [tz, seconds, stored] : moments) {
+        setenv("TZ", tz, 1);
+        tzset();
+        result.ended = LocalTimeAt(seconds);
+        EXPECT_EQ(IsoTimeText(result.ended), stored);
+        const auto name = KeepResult(temp.path, result);
+        ASSERT_TRUE(name);
+        EXPECT_NE(testing::ReadBytes(temp.file(*name)).find("\nended\t" + stored + "\n"),
+                  std::string::npos);
+        newest_first.insert(newest_first.begin(), stored);
+    }
+    zone ? setenv("TZ", old_zone.c_str(), 1) : unsetenv("TZ");
+    tzset();
+    std::vector<std::string> listed;
+    for (const ListedResult& kept : ListKeptResults(temp.path)) {
+        listed.push_back(IsoTimeText(kept.result->ended));
+    }
+    EXPECT_EQ(listed, newest_first);
 }
 
 TEST(Profiles, ShowScoresAsSharesOfTheLargestAndCompareOnlyResultsOfOneTest) {

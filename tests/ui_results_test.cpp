@@ -1,18 +1,21 @@
 // A finished test's result: kept, shown as a profile, saved as PDF, listed,
 // shown again, compared with an earlier one and deleted.
+#include <sys/resource.h>
+
 #include <QFileDialog>
 #include <QTableWidget>
+#include <csignal>
 
 #include "app/saved_files_folder.h"
 #include "evaluation/frmEval.h"
+#include "evaluation/text_printer.h"
+#include "persistence_support.h"
+#include "print_jobs.h"
+#include "results/core/kept_results.h"
 #include "results/frmProfile.h"
 #include "results/frmResults.h"
 #include "results/pdf_export.h"
 #include "results/profile_chart.h"
-#include "evaluation/text_printer.h"
-#include "results/core/kept_results.h"
-#include "persistence_support.h"
-#include "print_jobs.h"
 #include "shell/frmTestMain.h"
 #include "testing/frmTest.h"
 #include "ui_support.h"
@@ -47,6 +50,64 @@ QString PdfText(const QString& path) {
 
 QStringList Lines(QString text) {  // the lines that show, as they show
     return text.replace(QRegularExpression(" *\r?\n *|\f"), "\n").split('\n', Qt::SkipEmptyParts);
+}
+
+// Writes fail beyond `bytes` while it lives, as on a full disk.
+struct DiskFull {
+    explicit DiskFull(rlim_t bytes) {
+        getrlimit(RLIMIT_FSIZE, &old);
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit small{bytes, old.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &small);
+    }
+    ~DiskFull() { setrlimit(RLIMIT_FSIZE, &old); }
+    rlimit old{};
+};
+
+// The bars of a chart image from top to bottom, by colour, as "+0.50"
+// (bold, to the right) or "(-0.25)" (paler, to the left): how far each reaches
+// from the centre line as a share of the full length, which the first bold
+// bars show (+1 and -1). "?" for a bar that does not start at the centre line.
+QStringList BarsOf(const QImage& image) {
+    const QRgb up = qRgb(31, 100, 170), down = qRgb(196, 84, 0);
+    const QRgb pale_up = qRgb(165, 193, 221), pale_down = qRgb(231, 186, 153);
+    struct Bar {
+        QRgb colour = 0;
+        int left = 0, right = 0;
+    };
+    std::vector<Bar> bars;
+    QRgb above = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        Bar row;
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb pixel = image.pixel(x, y) | 0xFF000000;
+            if (pixel == up || pixel == down || pixel == pale_up || pixel == pale_down) {
+                row.left = row.colour ? row.left : x;
+                row.colour = pixel;
+                row.right = x + 1;
+            }
+        }
+        if (row.colour && row.colour != above)
+            bars.push_back(row);
+        above = row.colour;
+    }
+    const auto first = [&](QRgb colour) {
+        return *std::find_if(bars.begin(), bars.end(), [&](auto& b) { return b.colour == colour; });
+    };
+    // The centre line covers the bars' inner ends.
+    const double centre = (first(up).left + first(down).right) / 2.0;
+    const double full = (first(up).right - first(down).left) / 2.0;
+    QStringList shares;
+    for (const Bar& bar : bars) {
+        const bool right = bar.colour == up || bar.colour == pale_up;
+        const int from = right ? bar.left : bar.right, to = right ? bar.right : bar.left;
+        const double share = (to - centre) / full;
+        const QString text = std::abs(from - centre) > 3
+                                 ? QStringLiteral("?")
+                                 : QString::asprintf("%+.2f", qRound(share * 20) / 20.0);
+        shares << (bar.colour == up || bar.colour == down ? text : "(" + text + ")");
+    }
+    return shares;
 }
 
 }  // namespace
@@ -99,12 +160,21 @@ class ResultsTest : public QObject {
         QCOMPARE(Lines(paper).mid(1, lines.size()), lines);
         QVERIFY(paper.contains("Page 1 of 2") && paper.contains("Page 2 of 2"));
         QVERIFY(paper.contains(QRegularExpression("Energy Level +2 +2 +Positive +No")));
-        out.Write("kept.pdf", "old");
-        std::filesystem::permissions(out.file("kept.pdf"), std::filesystem::perms::owner_read);
-        SaveAsPdfTo(profile->cmdSavePdf, QString::fromStdString(out.file("kept.pdf")));
-        QCOMPARE(log_.Texts(), std::vector<std::string>{orv::results::kPdfNotSaved});
-        QCOMPARE(ReadBytes(out.file("kept.pdf")), std::string("old"));
-        QCOMPARE(out.Count(), 2);
+        for (const bool full : {false, true}) {  // a read-only file, a full disk
+            log_.boxes.clear();
+            out.Write("kept.pdf", "old");
+            std::filesystem::permissions(
+                out.file("kept.pdf"),
+                std::filesystem::perms::owner_read |
+                    (full ? std::filesystem::perms::owner_write : std::filesystem::perms::none));
+            {
+                const DiskFull disk(full ? 1000 : RLIM_INFINITY);
+                SaveAsPdfTo(profile->cmdSavePdf, QString::fromStdString(out.file("kept.pdf")));
+            }
+            QCOMPARE(log_.Texts(), std::vector<std::string>{orv::results::kPdfNotSaved});
+            QCOMPARE(ReadBytes(out.file("kept.pdf")), std::string("old"));
+            QCOMPARE(out.Count(), 2);
+        }
         delete profile;
     }
 
@@ -160,6 +230,99 @@ class ResultsTest : public QObject {
         QCOMPARE(list.count(), 3);
         QCOMPARE(orv::ListKeptResults(folder_).size(), std::size_t{3});
         QVERIFY(!std::filesystem::exists(folder_ + "/" + kept[1].name));
+    }
+
+    void theChartDrawsEachScoreOnItsSideAndTheEarlierBarPaler() {
+        const double later[] = {1, -1, 0.5, -0.5, 0.25, -0.75, 0.75, -0.25, 1, -1};
+        const double earlier[] = {-0.5, 0.5, 1, -1, -0.25, 0.25, -1, 1, 0.5, 0};
+        orv::ProfileView view;
+        for (int i = 0; i < orv::kScales; ++i) {
+            view.later.scales[i].name = "Scale " + std::to_string(i + 1);
+            view.later.scales[i].verdict = "Positive";
+            view.later.scales[i].share = later[i];
+        }
+        QStringList single, compared;
+        for (int i = 0; i < orv::kScales; ++i) {
+            const auto text = [](double share) { return QString::asprintf("%+.2f", share); };
+            single << text(later[i]);
+            compared << (earlier[i] ? QStringList{"(" + text(earlier[i]) + ")"} : QStringList())
+                     << text(later[i]);
+        }
+        for (const QStringList& expected : {single, compared}) {
+            ProfileChart chart(view, nullptr);
+            chart.resize(900, chart.sizeHint().height());
+            QCOMPARE(BarsOf(chart.grab().toImage()), expected);
+            view.earlier = view.later;
+            for (int i = 0; i < orv::kScales; ++i) view.earlier->scales[i].share = earlier[i];
+        }
+    }
+
+    // Return shows the selected result, Delete deletes it after asking; the
+    // only result is the current item, which a screen reader reads.
+    void theListsKeysShowAndDeleteAndItsOnlyResultIsRead() {
+        delete TakeTest(0, 2);
+        main_.Results->trigger();
+        const QPointer<frmResults> results = Newest<frmResults>();
+        QVERIFY(results && QTest::qWaitForWindowExposed(results));
+        results->Refresh();  // as when the window comes back to the front
+        QCOMPARE(results->lstResults->currentRow(), 0);
+        QVERIFY(results->lstResults->currentItem()->isSelected());
+
+        QTest::keyClick(results->lstResults, Qt::Key_Return);
+        QCOMPARE(Newest<frmEval>()->Evaluation(), orv::ListKeptResults(folder_)[0].result->text);
+        delete Newest<frmEval>();
+        results->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(results));
+        log_.answers = {orv::app::kResultYes};
+        QTest::keyClick(results->lstResults, Qt::Key_Delete);
+        QCOMPARE(log_.boxes.size(), std::size_t{1});
+        QVERIFY(orv::ListKeptResults(folder_).empty() && results->lstResults->count() == 0);
+        delete results;
+    }
+
+    // A result that cannot be kept is still shown, and says so; nothing of
+    // it is left behind: the folder blocked by a file, a full disk.
+    void aResultThatCannotBeKeptSaysSo() {
+        for (const bool full : {false, true}) {
+            std::filesystem::remove_all(folder_);
+            log_.boxes.clear();
+            if (!full)
+                std::ofstream(folder_) << "";
+            std::unique_ptr<frmEval> shown;
+            {
+                const DiskFull disk(full ? 1000 : RLIM_INFINITY);
+                shown.reset(TakeTest(0, 2));
+            }
+            QVERIFY(shown && shown->isVisible() && shown->cmdProfile->isEnabled());
+            QCOMPARE(log_.Texts(), std::vector<std::string>{
+                                       "This result could not be kept. Its evaluation is shown "
+                                       "and can still be printed or saved as PDF."});
+            QCOMPARE(std::filesystem::is_directory(folder_) && !std::filesystem::is_empty(folder_),
+                     false);
+        }
+        std::filesystem::remove_all(folder_);
+    }
+
+    // The moment kept is when the last answer was given, in the local time of
+    // a zone half an hour off the hour (ctest sets TZ).
+    void aResultIsDatedWhenItsTestEnded() {
+        const ProgramFolderFile file(QStringLiteral("orv0.dll"), kDatabase);
+        main_.Option1[0]->click();
+        main_.cmdStart->click();
+        frmTest& test = main_.TestWindow();
+        QTest::qWait(1100);
+        const QDateTime before = QDateTime::currentDateTime();
+        while (test.IsLoaded()) {
+            test.controls()->Option1[2]->click();
+            test.controls()->cmdProcess->click();
+        }
+        const QDateTime after = QDateTime::currentDateTime();
+        delete test.EvaluationWindow();
+        const orv::LocalTime ended = orv::ListKeptResults(folder_).at(0).result->ended;
+        QVERIFY(before.offsetFromUtc() % 3600 != 0);
+        QCOMPARE(ended.offset_minutes * 60, before.offsetFromUtc());
+        QVERIFY(orv::SecondsSinceEpoch(ended) >= before.toSecsSinceEpoch());
+        QVERIFY(orv::SecondsSinceEpoch(ended) <= after.toSecsSinceEpoch());
     }
 
   private:

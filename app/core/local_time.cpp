@@ -34,9 +34,13 @@ std::optional<int> Digits(std::string_view text, std::size_t at, std::size_t dig
 }  // namespace
 
 LocalTime LocalNow() {
-    const std::time_t now = std::time(nullptr);
+    return LocalTimeAt(std::time(nullptr));
+}
+
+LocalTime LocalTimeAt(std::int64_t seconds) {
+    const auto moment = static_cast<std::time_t>(seconds);
     std::tm local{};
-    if (localtime_r(&now, &local) == nullptr) {
+    if (localtime_r(&moment, &local) == nullptr) {
         return {};
     }
     // A leap second counts as the last second of its minute.

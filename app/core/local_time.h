@@ -24,6 +24,10 @@ struct LocalTime {
 // Now, by the local calendar and clock.
 LocalTime LocalNow();
 
+// The moment `seconds` after 1970-01-01 00:00 UTC by the local calendar and
+// clock (the time zone of the TZ variable or of the system).
+LocalTime LocalTimeAt(std::int64_t seconds);
+
 // A real date of the years 1..9999 and a time of day, with an offset of at
 // most 18 hours either way.
 bool IsValidTime(const LocalTime& time);
