@@ -2,7 +2,8 @@
 # Packs the main build (build/) with cpack, checks the .deb with Debian's
 # package checker, lintian, at its informational level too, and checks that
 # the .tar.gz carries the same files. Fails on any tag lintian shows: errors,
-# warnings, and informational tags such as the hardening ones.
+# warnings, and informational tags such as the hardening ones. The check is
+# then given a copy of the .deb with a known fault, which it must refuse.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 package=orvane-personality-test
@@ -36,11 +37,34 @@ for entry in "${suppressed[@]}"; do
     echo "suppressed: $entry"
 done
 # lintian leaves files behind in TMPDIR; they go with the temporary folder.
-if ! TMPDIR=$work lintian "${options[@]}" "$deb"; then
+gate() { TMPDIR=$work lintian "${options[@]}" "$1"; }
+if ! gate "$deb"; then
     echo "check-package: lintian reports the tags above" >&2
     exit 1
 fi
 echo "lintian: no tags"
+
+echo "== the same check refuses a package with a known fault"
+# The .deb again, with orvtool linked without -z now (lazy binding), and
+# its checksums made anew so that nothing else is wrong with it.
+faulty=$work/faulty
+dpkg-deb -R "$deb" "$faulty"
+tool=$(find "$faulty/usr" -name orvtool -type f)
+printf 'int main(int argc, char**) { return argc > 9; }\n' >"$work/lazy.cpp"
+g++ -O2 -fPIE -pie -fstack-protector-strong -D_FORTIFY_SOURCE=2 -Wl,-z,relro -Wl,-z,lazy -s \
+    -o "$tool" "$work/lazy.cpp"
+(cd "$faulty" && find usr -type f -exec md5sum {} + | sort -k2 >DEBIAN/md5sums)
+dpkg-deb --root-owner-group -b "$faulty" "$work/faulty.deb" >/dev/null
+if report=$(gate "$work/faulty.deb" 2>&1); then
+    echo "check-package: a package without bind-now passed the check" >&2
+    exit 1
+fi
+if ! grep -q hardening-no-bindnow <<<"$report"; then
+    echo "check-package: the faulty package failed, but not for its missing bind-now:" >&2
+    echo "$report" >&2
+    exit 1
+fi
+echo "refused: $(grep hardening-no-bindnow <<<"$report")"
 
 echo "== the .tar.gz holds the tree of the .deb"
 mkdir "$work/deb" "$work/tgz"
