@@ -59,6 +59,13 @@ void frmTest::CreateControls() {
     c.cmdSave->setEnabled(false);
     c.cmdLoad = button("Load", 6000, 5160, 1095, 375);
     c.cmdProcess = button("Process", 1320, 3480, 1215, 375);
+    // Beside Process, as wide as Load and Save; Alt+B, or Alt+Left as in a browser.
+    c.cmdBack = button("&Back", 2760, 3480, 1095, 375);
+    c.cmdBack->setEnabled(false);
+    c.cmdBack->setAccessibleName(QStringLiteral("Back"));
+    c.cmdBack->setAccessibleDescription(
+        QStringLiteral("Goes back to the question answered last, to change its answer"));
+    c.cmdBack->setToolTip(QStringLiteral("Back to the question answered last (Alt+Left)"));
 
     const char* answers[3] = {"I disagree", "I moderately agree", "I strongly agree"};
     const int tops[3] = {2880, 2520, 2160};
@@ -93,11 +100,14 @@ void frmTest::CreateControls() {
     setTabOrder(c.Option1[0], c.Option1[1]);
     setTabOrder(c.Option1[1], c.Option1[2]);
     setTabOrder(c.Option1[2], c.cmdProcess);
-    setTabOrder(c.cmdProcess, c.cmdLoad);
+    setTabOrder(c.cmdProcess, c.cmdBack);
+    setTabOrder(c.cmdBack, c.cmdLoad);
     setTabOrder(c.cmdLoad, c.cmdSave);
 
     connect(c.option_group, &QButtonGroup::idClicked, this, &frmTest::Option1_Click);
     connect(c.cmdProcess, &QPushButton::clicked, this, &frmTest::cmdProcess_Click);
+    connect(c.cmdBack, &QPushButton::clicked, this, &frmTest::cmdBack_Click);
+    new QShortcut(QKeySequence::Back, c.panel, c.cmdBack, &QPushButton::click);
     connect(c.cmdLoad, &QPushButton::clicked, this, &frmTest::cmdLoad_Click);
     connect(c.cmdSave, &QPushButton::clicked, this, &frmTest::cmdSave_Click);
     app::PressButtonsWithReturn(c.panel);
@@ -165,6 +175,14 @@ void frmTest::cmdProcess_Click() {
     }
 }
 
+void frmTest::cmdBack_Click() {
+    if (orv::GoBack(record, *this)) {
+        // Return then takes the answer shown, and a screen reader reads the
+        // question with Process.
+        controls_->cmdProcess->setFocus();
+    }
+}
+
 void frmTest::closeEvent(QCloseEvent* event) {
     if (IsLoaded() && !Form_Unload()) {
         event->ignore();
@@ -224,6 +242,14 @@ void frmTest::ClearOptions() {
     controls_->option_group->setExclusive(true);
 }
 
+void frmTest::SelectOption(int index) {
+    controls_->Option1[index]->setChecked(true);
+}
+
+void frmTest::SetBackEnabled(bool enabled) {
+    EnableButton(controls_->cmdBack, enabled);
+}
+
 void frmTest::SetLoadEnabled(bool enabled) {
     EnableButton(controls_->cmdLoad, enabled);
 }
@@ -232,10 +258,10 @@ void frmTest::SetSaveEnabled(bool enabled) {
     EnableButton(controls_->cmdSave, enabled);
 }
 
-// A Load or Save button that goes off while it has the focus (after a load
-// or a save) hands the focus to Process, so that the test goes on from there.
-// The focus moves once the handler is done: the question then on screen is
-// the one a screen reader reads with it.
+// A Back, Load or Save button that goes off while it has the focus (at the
+// first answer, after a load or a save) hands the focus to Process, so that the test goes on from
+// there. The focus moves once the handler is done: the question then on screen is the one a screen
+// reader reads with it.
 void frmTest::EnableButton(QPushButton* button, bool enabled) {
     if (!enabled && focusWidget() == button) {
         button->clearFocus();

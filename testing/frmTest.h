@@ -34,6 +34,7 @@ class frmTest : public QWidget, private orv::TestView {
 
     void Option1_Click(int index);
     void cmdProcess_Click();
+    void cmdBack_Click();
     void cmdLoad_Click();
     void cmdSave_Click();
     void EvalDisp(std::int16_t evalparm);
@@ -49,6 +50,7 @@ class frmTest : public QWidget, private orv::TestView {
         std::array<QRadioButton*, 3> Option1{};
         QButtonGroup* option_group = nullptr;
         QPushButton* cmdProcess = nullptr;
+        QPushButton* cmdBack = nullptr;
         QPushButton* cmdLoad = nullptr;
         QPushButton* cmdSave = nullptr;
     };
@@ -80,6 +82,8 @@ class frmTest : public QWidget, private orv::TestView {
     void ClearOptions() override;
     void SetLoadEnabled(bool enabled) override;
     void SetSaveEnabled(bool enabled) override;
+    void SelectOption(int index) override;
+    void SetBackEnabled(bool enabled) override;
 
     frmTestMain& main_window_;  // read for testno, testtitle and fname at load
     // The test number the window was started with; saving, loading and the

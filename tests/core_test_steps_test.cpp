@@ -1,7 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <random>
+
+#include "evaluation/core/evaluation_text.h"
 #include "fake_test_view.h"
 #include "orvtool_runner.h"
+#include "persistence/core/save_load_steps.h"
 #include "testing/core/test_steps.h"
 
 namespace orv {
@@ -111,6 +115,49 @@ TEST(TestSteps, EndsAtTheFirstAnswerWhoseNumberReachesTheTotal) {
     while (s.Answer(2) == ProcessOutcome::kNextQuestion) continue;
     EXPECT_EQ(s.record.scount[10], 250);
     EXPECT_EQ(std::tie(s.record.ans[1], s.record.ans[250]), std::tuple(2 - 249 * 12, 2));
+}
+
+// Random ways through a test whose questions name later and earlier ones:
+// after answers, Backs and saves, the screen and the saved file, then the
+// finished record and evaluation, are those of the final answers given
+// straight through; closing offers to save whenever the file differs.
+TEST(TestSteps, BackUndoesAnswersExactlyAsFarAsTheFirst) {
+    std::string db = "9\t.Copyright\r\n";
+    for (const char* record :
+         {"1\ta\t4,9\t1", "2\tb\t0\t2-", "3\tc\t1\t3", "4\td\t2,7\t1-", "5\te\t3,3\t2",
+          "6\tf\t8\t3-", "7\tg\t0\t1", "8\th\t6,1\t2-", "9\ti\t5\t3"})
+        db += record + std::string("\t.") + record[0] + "\r\n";
+    std::mt19937 random(19);
+    for (int run = 0; run < 300; ++run) {
+        Session taken(db.c_str()), straight(db.c_str());
+        TestRecord& r = taken.record;
+        std::vector<std::int16_t> choices;
+        for (int step = random() % 30; step > 0; --step) {
+            if (random() % 6 == 0) {
+                r.loadfn = "Mary";
+                SaveChosenFile(r, taken.view, taken.folder.path.string(), 0);
+            } else if (random() % 3 == 0 || r.qno == r.totalq) {
+                ASSERT_EQ(GoBack(r, taken.view), !choices.empty());
+                EXPECT_TRUE(choices.empty() || r.choice == choices.back());
+                if (!choices.empty())
+                    choices.pop_back();
+            } else {
+                taken.Answer(choices.emplace_back(std::int16_t(random() % 3)));
+            }
+            EXPECT_EQ(taken.view.back_enabled, !choices.empty());
+            EXPECT_TRUE(ShouldOfferSave(r) || r.qno == 1 ||
+                        taken.folder.Read("Mary.0") == FormatSavedResponses(ResponsesOf(r)));
+        }
+        for (const std::int16_t choice : choices) straight.Answer(choice);
+        EXPECT_EQ(FormatSavedResponses(ResponsesOf(r)) + taken.view.question,
+                  FormatSavedResponses(ResponsesOf(straight.record)) + straight.view.question);
+        while (r.state == kInProgress) taken.Answer(2), straight.Answer(2);
+        TestRecord& s = straight.record;
+        std::tie(s.steps, s.filename, s.savedq, s.loadfn) =
+            std::tie(r.steps, r.filename, r.savedq, r.loadfn);
+        EXPECT_TRUE(r == s) << run;
+        EXPECT_EQ(EvaluationText(r, 0, 2026), EvaluationText(s, 0, 2026));
+    }
 }
 
 }  // namespace orv

@@ -16,12 +16,15 @@ struct FakeTestView : TestView {
     void ClearOptions() override {}
     void SetLoadEnabled(bool enabled) override { load_enabled = enabled; }
     void SetSaveEnabled(bool enabled) override { save_enabled = enabled; }
+    void SelectOption(int) override {}
+    void SetBackEnabled(bool enabled) override { back_enabled = enabled; }
 
     std::vector<std::string> messages;
     std::array<std::string, 4> status{};
     std::string question;
     bool load_enabled = true;
     bool save_enabled = false;
+    bool back_enabled = false;
 };
 
 }  // namespace orv::testing

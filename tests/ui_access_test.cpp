@@ -198,7 +198,7 @@ class AccessTest : public QObject {
             }
         };
         answer(1);
-        Press(Qt::Key_Tab);  // to Save; in its chooser on to OK and to the name
+        Press(Qt::Key_Tab, 2);  // past Back to Save; in its chooser on to OK and to the name
         InChooser([](ChooserDialog&) {
             Press(Qt::Key_Tab, 2);
             QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("Keys"));
@@ -207,9 +207,22 @@ class AccessTest : public QObject {
         QCOMPARE(ReadBytes(saved.path().toStdString()).substr(0, 3), std::string("2\r\n"));
         test.activateWindow();  // as the desktop does when a dialog closes
         QTRY_COMPARE(QApplication::focusWidget(), test.controls()->cmdProcess);
-        for (int qno = 2; qno <= 4; ++qno) {
-            answer(qno);
+        answer(2);
+        answer(3);
+        // Back by key, then by button: the question again, its answer selected,
+        // which Return takes as it stands; the evaluation is the same.
+        for (int qno = 3; qno >= 2; --qno) {
+            const frmTest::Controls& c = *test.controls();
+            qno == 3 ? QTest::keyClick(c.cmdProcess, Qt::Key_Left, Qt::AltModifier)
+                     : QTest::mouseClick(c.cmdBack, Qt::LeftButton);
+            QVERIFY(c.Option1[Qt::Key_3 - keys[qno - 1]]->isChecked());
+            QCOMPARE(QApplication::focusWidget(), c.cmdProcess);
+            // The status lines and the question, as Process describes them.
+            QCOMPARE(c.cmdProcess->accessibleDescription(), Described(qno));
         }
+        Press(Qt::Key_Return);
+        answer(3);
+        answer(4);
         QPointer<frmEval> evaluation = test.EvaluationWindow();
         QVERIFY(evaluation && QTest::qWaitForWindowActive(evaluation));
         const std::string taken = evaluation->Evaluation();

@@ -15,6 +15,8 @@ class RecordingView : public orv::TestView {
     void ClearOptions() override {}
     void SetLoadEnabled(bool) override {}
     void SetSaveEnabled(bool) override {}
+    void SelectOption(int) override {}
+    void SetBackEnabled(bool) override {}
 
     std::string message;
 };

@@ -35,6 +35,7 @@ SaveOutcome SaveChosenFile(TestRecord& record, TestView& view, const std::string
     }
     view.SetSaveEnabled(false);
     record.savedq = record.qno;
+    record.steps.given_at_save = record.steps.Answers();
     return SaveOutcome::kSaved;
 }
 
@@ -71,6 +72,10 @@ LoadOutcome ResumeTest(LineReader& database, TestRecord& record, TestView& view,
         return LoadOutcome::kNotOpened;
     }
     record.savedq = file->qno;
+    // Back goes no further than the question loaded: the file keeps sums, not answers.
+    record.steps = {};
+    record.steps.given_at_save.emplace();
+    view.SetBackEnabled(false);
     for (int slot = 1; slot <= kMaxQuestions; ++slot) {
         record.ans[slot] = file->ans[slot];
     }

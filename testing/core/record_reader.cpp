@@ -144,6 +144,10 @@ void NextRec(LineReader& database, TestRecord& record, TestView& view) {
     }
 
     record.seen[record.qno] = true;
+    ShowRecord(record, view);
+}
+
+void ShowRecord(const TestRecord& record, TestView& view) {
     view.SetStatusLine(
         1, "Questions remaining " + std::to_string(static_cast<int>(record.totalq) - record.qno));
     view.SetStatusLine(2, "Question No. " + std::to_string(record.qno));

@@ -23,4 +23,7 @@ void FirstRec(LineReader& database, TestRecord& record, TestView& view);
 // On failure shows one message and sets state to kDatabaseError.
 void NextRec(LineReader& database, TestRecord& record, TestView& view);
 
+// Shows the record last read: the question and the status lines 1 and 2.
+void ShowRecord(const TestRecord& record, TestView& view);
+
 }  // namespace orv

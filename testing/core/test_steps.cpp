@@ -4,6 +4,44 @@
 
 namespace orv {
 
+namespace {
+
+ReadRecord CurrentRecord(const TestRecord& record) {
+    return {record.qno, record.qtext, record.dbline, record.xreflist, record.scaleval};
+}
+
+// Makes `read` the record on screen again, without reading the database, so
+// that the question table stays as the reader left it.
+void Restore(TestRecord& record, const ReadRecord& read) {
+    record.qno = read.qno;
+    record.qtext = read.qtext;
+    record.dbline = read.dbline;
+    record.xreflist = read.xreflist;
+    record.scaleval = read.scaleval;
+}
+
+// Adds answer value `choice` to question `qno` and takes it from the related
+// questions it lists; `sign` -1 takes an answer back. In 16 bits, as the
+// sums are kept; taking back undoes adding exactly, wrap-around included.
+void Record(TestRecord& record, std::int16_t qno, std::int16_t choice, int sign) {
+    const auto add = [](std::int16_t& to, int value) {
+        to = static_cast<std::int16_t>(to + value);
+    };
+    add(record.ans[qno], sign * choice);
+    for (int k = 1; k <= kRelatedSlots; ++k) {
+        const std::int16_t related = record.xref[qno][k];
+        if (related == 0) {
+            break;
+        }
+        if (related >= 1 && related <= kMaxQuestions) {
+            add(record.ans[related], -sign * choice);
+        }
+    }
+    add(record.scount[record.qscale[qno]], sign);
+}
+
+}  // namespace
+
 StartOutcome StartTest(LineReader& database, TestRecord& record, TestView& view,
                        const std::string& fname) {
     view.ClearOptions();
@@ -19,6 +57,8 @@ StartOutcome StartTest(LineReader& database, TestRecord& record, TestView& view,
         record.scount[s] = 0;
     }
     record.seen.reset();
+    record.steps = {};
+    view.SetBackEnabled(false);
     record.state = kInProgress;
     // A save or load of an earlier test says nothing about this one.
     record.savedq = 0;
@@ -57,29 +97,47 @@ ProcessOutcome ProcessAnswer(LineReader& database, TestRecord& record, TestView&
     view.SetLoadEnabled(false);
     view.SetSaveEnabled(true);
 
-    const std::int16_t qno = record.qno;
-    record.ans[qno] = static_cast<std::int16_t>(record.ans[qno] + record.choice);
-    for (int k = 1; k <= kRelatedSlots; ++k) {
-        const std::int16_t related = record.xref[qno][k];
-        if (related == 0) {
-            break;
-        }
-        if (related >= 1 && related <= kMaxQuestions) {
-            record.ans[related] = static_cast<std::int16_t>(record.ans[related] - record.choice);
-        }
-    }
-    const std::int16_t scale = record.qscale[qno];
-    record.scount[scale] = static_cast<std::int16_t>(record.scount[scale] + 1);
+    Record(record, record.qno, record.choice, +1);
+    record.steps.given.push_back({CurrentRecord(record), record.choice});
+    view.SetBackEnabled(true);
 
     if (record.qno < record.totalq) {
         view.ClearOptions();
         record.choice = kNoChoice;
+        // A question stepped back from comes again before the database reads on.
+        if (!record.steps.ahead.empty()) {
+            Restore(record, record.steps.ahead.back());
+            record.steps.ahead.pop_back();
+            ShowRecord(record, view);
+            return ProcessOutcome::kNextQuestion;
+        }
         NextRec(database, record, view);
         return record.state == kInProgress ? ProcessOutcome::kNextQuestion
                                            : ProcessOutcome::kUnload;
     }
     record.state = kFinished;
     return ProcessOutcome::kTestFinished;
+}
+
+bool GoBack(TestRecord& record, TestView& view) {
+    if (record.state != kInProgress || record.steps.given.empty()) {
+        return false;
+    }
+    const AnswerSteps::Given last = record.steps.given.back();
+    record.steps.given.pop_back();
+    // The question on screen comes again with Process, not from the reader.
+    record.steps.ahead.push_back(CurrentRecord(record));
+    Restore(record, last.record);
+    Record(record, record.qno, last.choice, -1);
+
+    record.choice = last.choice;
+    view.ClearOptions();
+    view.SelectOption(last.choice);
+    view.SetLoadEnabled(false);
+    view.SetSaveEnabled(true);
+    view.SetBackEnabled(!record.steps.given.empty());
+    ShowRecord(record, view);
+    return true;
 }
 
 bool ChooseAnswer(TestRecord& record, std::int16_t index) {
@@ -89,7 +147,10 @@ bool ChooseAnswer(TestRecord& record, std::int16_t index) {
 
 bool ShouldOfferSave(const TestRecord& record) {
     // The last question counts too: closing there loses every answer given.
-    return record.qno <= record.totalq && record.qno != record.savedq && record.qno > 1 &&
+    const auto& at_save = record.steps.given_at_save;
+    const bool as_saved =
+        record.qno == record.savedq && (!at_save || record.steps.Answers() == *at_save);
+    return record.qno <= record.totalq && !as_saved && record.qno > 1 &&
            record.state == kInProgress;
 }
 

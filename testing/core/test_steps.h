@@ -34,12 +34,21 @@ enum class ProcessOutcome {
 // The Process button: records the chosen answer and moves on.
 ProcessOutcome ProcessAnswer(LineReader& database, TestRecord& record, TestView& view);
 
+// Back: takes back the last answer processed since the window was opened or
+// the last load. Its question's answer value, those of its related questions
+// and its scale's count return to what they were before it; the question
+// shows again with that answer selected, which Process takes unless another
+// is chosen. Load stays disabled and Save enabled, as after an answer. False,
+// with nothing changed, when there is no such answer.
+bool GoBack(TestRecord& record, TestView& view);
+
 // A click on answer option `index`. True when the window must close.
 bool ChooseAnswer(TestRecord& record, std::int16_t index);
 
 // Whether closing the window would lose answers and so should ask to save: a
-// test in progress past its first question, up to its last, whose question
-// differs from the last save or load.
+// test in progress past its first question, up to its last, that differs from
+// the last save or load: another question, or the same one reached by other
+// answers after Back.
 bool ShouldOfferSave(const TestRecord& record);
 
 }  // namespace orv

@@ -18,6 +18,9 @@ class TestView {
     virtual void ClearOptions() = 0;
     virtual void SetLoadEnabled(bool enabled) = 0;
     virtual void SetSaveEnabled(bool enabled) = 0;
+    // Selects answer option `index` (0..2), raising no click.
+    virtual void SelectOption(int index) = 0;
+    virtual void SetBackEnabled(bool enabled) = 0;
 };
 
 }  // namespace orv
