@@ -2,8 +2,8 @@
 
 #include <array>
 
-#include "app/core/app_title.h"
 #include "app/core/local_time.h"
+#include "app/core/utf8.h"
 
 namespace orv {
 
@@ -11,20 +11,6 @@ namespace {
 
 constexpr std::string_view kTenSpaces = "          ";
 constexpr std::string_view kFifteenSpaces = "               ";
-
-constexpr std::array<const char*, 2> kSectionHeadings = {
-    "Assessment of Individual Attributes:",
-    "Assessment of Interpersonal and Social Attributes:",
-};
-
-constexpr std::array<std::array<const char*, kScales>, 2> kScaleNames = {{
-    {"Achievement Attitudes", "Emotional Temperament", "Energy Level", "Intellectual Factors",
-     "Material Attitudes", "Maturity", "Philosophical Attitudes", "Physical Attributes",
-     "Risk Attitudes", "Task Performance Attitudes"},
-    {"Aggressiveness", "Social Control Attitudes", "Dependability", "Egocentrism",
-     "Emotional Expression", "Fairness", "Leadership", "Physical Appearance", "Regard for Rules",
-     "Team Spirit"},
-}};
 
 std::string FourDigits(int year) {
     std::string digits = std::to_string(year);
@@ -45,34 +31,37 @@ std::vector<std::string> Phrases(const TestRecord& record, const std::vector<std
 
 }  // namespace
 
-std::string EvaluationHeader(int year) {
+std::string EvaluationHeader(int year, const EvaluationWords& words) {
     std::string text;
     text += kLineEnd;
     text += kLineEnd;
-    text.append(kFifteenSpaces).append(kAppTitle).append(" ").append(kLineEnd);
+    text.append(kFifteenSpaces).append(words.Word("title")).append(" ").append(kLineEnd);
     text.append(kFifteenSpaces)
-        .append("Copyright (c) ")
-        .append(FourDigits(year))
-        .append(" ")
-        .append(kRightsHolder)
+        .append(words.Word("notice", {{"year", FourDigits(year)}}))
         .append(kLineEnd);
     text += kLineEnd;
     return text;
 }
 
-std::string Sentence(std::string_view opening, const std::vector<std::string>& phrases) {
+std::string Sentence(std::string_view opening, const std::vector<std::string>& phrases,
+                     const EvaluationWords& words) {
+    const auto length = [&](std::string_view text) {
+        return static_cast<int>(CharacterCount(text, words.utf8()));
+    };
+    const std::string separator = words.Word("separator");
+    const std::string last_separator = words.Word("separator.last");
     std::string text(opening);
-    int linelen = static_cast<int>(opening.size());
+    int linelen = length(opening);
     const std::size_t k = phrases.size();
     for (std::size_t m = 0; m < k; ++m) {
         text += phrases[m];
-        linelen += static_cast<int>(phrases[m].size());
+        linelen += length(phrases[m]);
         if (m + 1 == k) {
             break;  // the last phrase never breaks the line
         }
-        const std::string_view separator = m + 2 == k ? " and " : ", ";
-        text += separator;
-        linelen += static_cast<int>(separator.size());
+        const std::string& between = m + 2 == k ? last_separator : separator;
+        text += between;
+        linelen += length(between);
         if (linelen > kSentenceWidth) {
             text.append(kLineEnd).append("  ");
             linelen = 2;
@@ -82,54 +71,59 @@ std::string Sentence(std::string_view opening, const std::vector<std::string>& p
     return text;
 }
 
-std::string ScaleBlock(const TestRecord& record, std::int16_t evalparm, const ScaleResult& result) {
+std::string ScaleBlock(const TestRecord& record, std::int16_t evalparm, const ScaleResult& result,
+                       const EvaluationWords& words) {
     std::string text;
     if (!HasScaleBlocks(evalparm) || result.scale < 1 || result.scale > kScales) {
         return text;
     }
     if (result.scale == 1) {
-        text.append(kTenSpaces).append(kSectionHeadings[evalparm]).append(kLineEnd);
-        text += kLineEnd;
+        text.append(kTenSpaces).append(words.Word("section." + std::to_string(evalparm)));
+        text.append(kLineEnd).append(kLineEnd);
     }
-    text.append(kTenSpaces).append(ScaleName(evalparm, result.scale)).append(":");
-    text.append(result.verdict).append(kLineEnd);
+    text.append(kTenSpaces).append(words.ScaleName(evalparm, result.scale)).append(":");
+    const int count = result.count();
+    text.append(" ").append(words.Verdict(VerdictWord(evalparm, count, result.score))).append(". ");
+    if (IsConflicting(count, result.score)) {
+        text.append(words.Word("conflicting")).append(" ");
+    }
+    text.append(kLineEnd);
 
     if (result.ordered.empty()) {
-        text.append(kNoResponsesLine).append(kLineEnd);
+        text.append(words.Word("no.responses")).append(kLineEnd);
     } else {
         const std::size_t nstrong = static_cast<std::size_t>(result.nstrong);
         const std::size_t nmoderate = static_cast<std::size_t>(result.nmoderate);
+        const std::string opening = words.Word("opening");
         if (nstrong > 0) {
-            text += Sentence("You are ", Phrases(record, result.ordered, 0, nstrong));
+            text += Sentence(opening, Phrases(record, result.ordered, 0, nstrong), words);
         }
         if (nmoderate > 0) {
-            text += Sentence(nstrong > 0 ? "You are also " : "You are ",
-                             Phrases(record, result.ordered, nstrong, nmoderate));
+            text += Sentence(nstrong > 0 ? words.Word("opening.also") : opening,
+                             Phrases(record, result.ordered, nstrong, nmoderate), words);
         }
     }
     text += kLineEnd;
     return text;
 }
 
-const char* ScaleName(std::int16_t testno, int scale) {
-    return kScaleNames[testno][scale - 1];
-}
-
-Evaluation Evaluate(TestRecord& record, std::int16_t evalparm, int year) {
-    Evaluation evaluation{EvaluationHeader(year), {}};
+Evaluation Evaluate(TestRecord& record, std::int16_t evalparm, int year,
+                    const EvaluationWords& words) {
+    Evaluation evaluation{EvaluationHeader(year, words), {}};
     if (!HasScaleBlocks(evalparm)) {
         AccumulateScores(record);
         return evaluation;
     }
     evaluation.scales = ScoreTest(record, evalparm);
     for (const ScaleResult& result : evaluation.scales) {
-        evaluation.text += ScaleBlock(record, evalparm, result);
+        evaluation.text += ScaleBlock(record, evalparm, result, words);
     }
     return evaluation;
 }
 
-std::string EvaluationText(TestRecord& record, std::int16_t evalparm, int year) {
-    return Evaluate(record, evalparm, year).text;
+std::string EvaluationText(TestRecord& record, std::int16_t evalparm, int year,
+                           const EvaluationWords& words) {
+    return Evaluate(record, evalparm, year, words).text;
 }
 
 int CurrentYear() {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "app/core/utf8.h"
 #include "evaluation/core/scoring.h"
 
 namespace orv {
@@ -37,15 +38,17 @@ bool IsPossibleScale(const KeptScale& s, std::int16_t testno) {
 }  // namespace
 
 KeptResult MakeKeptResult(const TestRecord& record, std::int16_t testno,
-                          const Evaluation& evaluation, const LocalTime& ended) {
+                          const Evaluation& evaluation, const LocalTime& ended,
+                          const EvaluationWords& words) {
     KeptResult result;
+    result.language = words.language();
     result.testno = testno;
     result.ended = ended;
     result.text = evaluation.text;
     for (int scale = 1; scale <= kScales; ++scale) {
         const ScaleResult& scored = evaluation.scales[scale - 1];
         KeptScale& kept = result.scales[scale - 1];
-        kept.name = ScaleName(testno, scale);
+        kept.name = words.ScaleName(testno, scale);
         kept.score = scored.score;
         kept.counted = scored.count();
         kept.strong = scored.nstrong;
@@ -65,13 +68,15 @@ KeptResult MakeKeptResult(const TestRecord& record, std::int16_t testno,
 }
 
 bool IsPossibleResult(const KeptResult& result) {
+    const bool utf8 = result.language != kEnglish;
     if ((result.testno != 0 && result.testno != 1) || !IsValidTime(result.ended) ||
-        result.text.size() > kMaxKeptText) {
+        result.text.size() > kMaxKeptText ||
+        (utf8 && (!IsLanguageCode(result.language) || !IsUtf8(result.text)))) {
         return false;
     }
     int questions = 0;
     for (const KeptScale& scale : result.scales) {
-        if (!IsPossibleScale(scale, result.testno)) {
+        if (!IsPossibleScale(scale, result.testno) || (utf8 && !IsUtf8(scale.name))) {
             return false;
         }
         questions += scale.forward + scale.reverse;

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 
+#include "app/core/language.h"
 #include "app/core/local_time.h"
 #include "evaluation/core/evaluation_text.h"
 #include "testing/core/test_record.h"
@@ -25,9 +26,12 @@ struct KeptScale {
     bool operator==(const KeptScale&) const = default;
 };
 
-// A finished test as the program keeps it: which test, when it ended, its
-// ten scales and the evaluation text exactly as shown. No answers.
+// A finished test as the program keeps it: which test, in which language,
+// when it ended, its ten scales and the evaluation text exactly as shown. No
+// answers. English texts are single-byte text, those of any other language
+// UTF-8; a scale's verdict is the scoring's English word in every language.
 struct KeptResult {
+    std::string language = kEnglish;
     std::int16_t testno = 0;
     LocalTime ended;
     std::array<KeptScale, kScales> scales;
@@ -42,14 +46,17 @@ inline constexpr std::size_t kMaxKeptText = 8 * 1024 * 1024;
 // The result of a test just evaluated (test 0 or 1): the figures of its
 // scales from `evaluation`, the number of questions of each scale in either
 // direction from the questions of the test read since it started.
+// The scales are named in `words`, whose language the result has.
 KeptResult MakeKeptResult(const TestRecord& record, std::int16_t testno,
-                          const Evaluation& evaluation, const LocalTime& ended);
+                          const Evaluation& evaluation, const LocalTime& ended,
+                          const EvaluationWords& words = EvaluationWords::English());
 
 // Whether a result is one a test can end in: test 0 or 1, a valid moment,
 // and for each scale a name of printable characters and figures that agree
 // with each other (counts within the test's 250 questions, a score its
 // questions allow, the verdict and the conflict that its count and score
-// give). A text of at most kMaxKeptText bytes.
+// give). A text of at most kMaxKeptText bytes. A language other than English
+// has a language code, and its names and text are UTF-8.
 bool IsPossibleResult(const KeptResult& result);
 
 }  // namespace orv

@@ -1,13 +1,12 @@
 #include "results/core/profile.h"
 
-#include "app/core/app_title.h"
 #include "evaluation/core/scoring.h"
 
 namespace orv {
 
 namespace {
 
-ProfileScale ScaleOf(const KeptScale& kept) {
+ProfileScale ScaleOf(const KeptScale& kept, const EvaluationWords& words) {
     ProfileScale scale;
     scale.name = kept.name;
     scale.score = kept.score;
@@ -18,49 +17,53 @@ ProfileScale ScaleOf(const KeptScale& kept) {
     } else if (kept.score < 0 && scale.largest_down < 0) {
         scale.share = -double(kept.score) / scale.largest_down;
     }
-    scale.verdict = kept.verdict;
+    scale.verdict = words.Verdict(kept.verdict);
     scale.conflicting = kept.conflicting;
     return scale;
 }
 
-std::string SummaryOf(const ProfileScale& scale, const ProfileScale* earlier) {
-    std::string text = scale.name + ": " + std::to_string(scale.score);
-    if (scale.score != 0) {
-        text += " of a possible " + LargestText(scale);
-    }
+std::string SummaryOf(const ProfileScale& scale, const ProfileScale* earlier,
+                      const EvaluationWords& words) {
+    const std::string score = std::to_string(scale.score);
+    std::string text = scale.name + ": ";
+    text += scale.score == 0
+                ? score
+                : words.Word("summary.of", {{"score", score}, {"largest", LargestText(scale)}});
     if (earlier != nullptr) {
-        text += " (earlier " + std::to_string(earlier->score) + ", change " +
-                ChangeText(scale.score - earlier->score) + ")";
+        text += " " + words.Word("summary.earlier",
+                                 {{"score", std::to_string(earlier->score)},
+                                  {"change", ChangeText(scale.score - earlier->score)}});
     }
     text += ", " + scale.verdict;
     if (scale.conflicting) {
-        text += ", conflicting responses";
+        text += ", " + words.Word("summary.conflicting");
     }
     return text + ".";
 }
 
 }  // namespace
 
-Profile ProfileOf(const KeptResult& result) {
+Profile ProfileOf(const KeptResult& result, const EvaluationWords& words) {
     Profile profile;
     profile.testno = result.testno;
     profile.ended = result.ended;
     for (int i = 0; i < kScales; ++i) {
-        profile.scales[i] = ScaleOf(result.scales[i]);
+        profile.scales[i] = ScaleOf(result.scales[i], words);
     }
     return profile;
 }
 
-ProfileView ViewOf(const KeptResult& result) {
-    return {ProfileOf(result), std::nullopt};
+ProfileView ViewOf(const KeptResult& result, const EvaluationWords& words) {
+    return {ProfileOf(result, words), std::nullopt};
 }
 
-std::variant<ProfileView, std::string> CompareResults(const KeptResult& a, const KeptResult& b) {
+std::variant<ProfileView, std::string> CompareResults(const KeptResult& a, const KeptResult& b,
+                                                      const EvaluationWords& words) {
     if (a.testno != b.testno) {
         return std::string(kDifferentTests);
     }
     const bool a_first = SecondsSinceEpoch(a.ended) <= SecondsSinceEpoch(b.ended);
-    return ProfileView{ProfileOf(a_first ? b : a), ProfileOf(a_first ? a : b)};
+    return ProfileView{ProfileOf(a_first ? b : a, words), ProfileOf(a_first ? a : b, words)};
 }
 
 std::string LargestText(const ProfileScale& scale) {
@@ -77,38 +80,42 @@ std::string ChangeText(int change) {
     return (change > 0 ? "+" : "") + std::to_string(change);
 }
 
-std::vector<LegendEntry> ProfileLegend(std::int16_t testno) {
+std::vector<LegendEntry> ProfileLegend(std::int16_t testno, const EvaluationWords& words) {
     const bool social = testno == 1;
+    const auto entry = [&](const char* verdict, const std::string& meaning) {
+        return LegendEntry{words.Verdict(verdict), words.Word(meaning)};
+    };
     return {
-        {social ? verdict::kSociable : verdict::kPositive,
-         social ? "what you agreed with leans toward the side that helps you get on with others"
-                : "what you agreed with leans toward the favourable side of the scale"},
-        {social ? verdict::kDangerous : verdict::kNegative,
-         social ? "what you agreed with leans toward the side that can make you hard to get on with"
-                : "what you agreed with leans toward the unfavourable side of the scale"},
-        {verdict::kUnknown, "what you agreed with weighs the same on both sides"},
-        {verdict::kNoResponses, "you agreed with none of the statements of the scale"},
-        {std::string(kConflictMark) + " Conflicting Responses",
-         "you agreed with statements on both sides, so the verdict is less clear-cut"},
-        {"Bars", "each score as a share of the largest that the questions allow in its direction"},
+        entry(social ? verdict::kSociable : verdict::kPositive,
+              social ? "legend.sociable" : "legend.positive"),
+        entry(social ? verdict::kDangerous : verdict::kNegative,
+              social ? "legend.dangerous" : "legend.negative"),
+        entry(verdict::kUnknown, "legend.unknown"),
+        entry(verdict::kNoResponses, "legend.none"),
+        {std::string(ConflictMark(words)) + " " + words.Word("legend.conflicting"),
+         words.Word("legend.conflicting.meaning")},
+        {words.Word("legend.bars"), words.Word("legend.bars.meaning")},
     };
 }
 
-std::string ProfileDates(const ProfileView& view) {
+std::string ProfileDates(const ProfileView& view, const EvaluationWords& words) {
     if (!view.earlier) {
-        return "Test ended " + ShownTime(view.later.ended) + ".";
+        return words.Word("profile.ended", {{"date", ShownTime(view.later.ended)}});
     }
-    return "Earlier result (paler bars): " + ShownTime(view.earlier->ended) +
-           ". Later result: " + ShownTime(view.later.ended) + ".";
+    return words.Word("profile.compared", {{"earlier", ShownTime(view.earlier->ended)},
+                                           {"later", ShownTime(view.later.ended)}});
 }
 
-std::vector<std::vector<std::string>> ProfileTable(const ProfileView& view) {
+std::vector<std::vector<std::string>> ProfileTable(const ProfileView& view,
+                                                   const EvaluationWords& words) {
+    const auto heading = [&](const char* key) { return words.Word(std::string("table.") + key); };
     std::vector<std::vector<std::string>> rows;
     if (view.earlier) {
-        rows.push_back(
-            {"Scale", "Earlier", "Later", "Change", "Largest possible", "Verdict", "Conflicting"});
+        rows.push_back({heading("scale"), heading("earlier"), heading("later"), heading("change"),
+                        heading("largest"), heading("verdict"), heading("conflicting")});
     } else {
-        rows.push_back({"Scale", "Score", "Largest possible", "Verdict", "Conflicting"});
+        rows.push_back({heading("scale"), heading("score"), heading("largest"), heading("verdict"),
+                        heading("conflicting")});
     }
     for (int i = 0; i < kScales; ++i) {
         const ProfileScale& s = view.later.scales[i];
@@ -120,25 +127,30 @@ std::vector<std::vector<std::string>> ProfileTable(const ProfileView& view) {
         } else {
             row.push_back(std::to_string(s.score));
         }
-        row.insert(row.end(), {LargestText(s), s.verdict, s.conflicting ? "Yes" : "No"});
+        row.insert(row.end(), {LargestText(s), s.verdict, heading(s.conflicting ? "yes" : "no")});
         rows.push_back(std::move(row));
     }
     return rows;
 }
 
-std::string ChartSummary(const ProfileView& view) {
+std::string ChartSummary(const ProfileView& view, const EvaluationWords& words) {
     std::string text;
     for (int i = 0; i < kScales; ++i) {
         if (i > 0) {
             text += " ";
         }
-        text += SummaryOf(view.later.scales[i], view.earlier ? &view.earlier->scales[i] : nullptr);
+        text += SummaryOf(view.later.scales[i], view.earlier ? &view.earlier->scales[i] : nullptr,
+                          words);
     }
     return text;
 }
 
-std::string PdfFileName(const KeptResult& result) {
-    return std::string(TestTitle(result.testno)) + " " + ShownDate(result.ended) + ".pdf";
+std::string PdfFileName(const KeptResult& result, const EvaluationWords& words) {
+    return words.TestTitle(result.testno) + " " + ShownDate(result.ended) + ".pdf";
+}
+
+std::string ProfileTitle(std::int16_t testno, const EvaluationWords& words) {
+    return words.Word("profile.title", {{"test", words.TestTitle(testno)}});
 }
 
 }  // namespace orv

@@ -106,7 +106,11 @@ std::optional<KeptScale> ParseScale(Fields& fields, int number) {
 }  // namespace
 
 std::string FormatKeptResult(const KeptResult& result) {
-    std::string out(kResultFormatLine);
+    const bool english = result.language == kEnglish;
+    std::string out(english ? kResultFormatLine : kResultFormatLine2);
+    if (!english) {
+        AppendLine(out, {"language", result.language});
+    }
     AppendLine(out, {"test", Text(result.testno)});
     AppendLine(out, {"ended", IsoTimeText(result.ended)});
     for (int number = 1; number <= kScales; ++number) {
@@ -121,11 +125,20 @@ std::string FormatKeptResult(const KeptResult& result) {
 }
 
 std::optional<KeptResult> ParseKeptResult(std::string_view bytes) {
-    if (!bytes.starts_with(kResultFormatLine)) {
+    const bool version2 = bytes.starts_with(kResultFormatLine2);
+    if (!version2 && !bytes.starts_with(kResultFormatLine)) {
         return std::nullopt;
     }
     Fields fields(bytes.substr(kResultFormatLine.size()));
     KeptResult result;
+    if (version2) {
+        // English is always written in version 1, so that a result has one form.
+        const auto language = fields.Line("language", 1);
+        if (!language || (*language)[0] == kEnglish) {
+            return std::nullopt;
+        }
+        result.language = (*language)[0];
+    }
     const auto test = fields.Line("test", 1);
     const auto testno = test ? Canonical<std::int16_t>((*test)[0]) : std::nullopt;
     const auto ended_line = fields.Line("ended", 1);

@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <string_view>
 
+#include "app/core/utf8.h"
 #include "testing/core/number.h"
 
 namespace orv {
@@ -15,6 +16,17 @@ constexpr std::string_view kCopyright = "Copyright";
 void Fail(TestRecord& record, TestView& view, const char* message) {
     view.ShowMessage(message);
     record.state = kDatabaseError;
+}
+
+// A UTF-8 database's line that is not UTF-8 is refused, with its file and line.
+bool ReadText(LineReader& database, TestRecord& record, TestView& view) {
+    if (!record.utf8 || IsUtf8(record.dbline)) {
+        return true;
+    }
+    view.ShowMessage(std::string(db_message::kE04) + "\n" + record.filename + ": line " +
+                     std::to_string(database.LinesRead()));
+    record.state = kDatabaseError;
+    return false;
 }
 
 // Fills the related-question slots of `qno` from the list "a,b,c". Only the
@@ -103,6 +115,9 @@ void FirstRec(LineReader& database, TestRecord& record, TestView& view) {
         Fail(record, view, db_message::kE01);
         return;
     }
+    if (!ReadText(database, record, view)) {
+        return;
+    }
     const std::string& line = record.dbline;
     const std::size_t mark = line.find(kTextMark);
     if (mark == std::string::npos || line.compare(mark + 2, kCopyright.size(), kCopyright) != 0) {
@@ -129,6 +144,9 @@ void NextRec(LineReader& database, TestRecord& record, TestView& view) {
     }
     if (database.ReadLine(record.dbline) == LineReader::Status::kTooLong) {
         Fail(record, view, db_message::kE03);
+        return;
+    }
+    if (!ReadText(database, record, view)) {
         return;
     }
     const std::string_view line = record.dbline;

@@ -13,6 +13,9 @@ inline constexpr const char* kE02B = "E02B: Invalid Database Contents.";
 inline constexpr const char* kE02 = "E02: Invalid Database Contents";
 inline constexpr const char* kE03 = "E03: Invalid Database Contents";
 inline constexpr const char* kE03B = "E03B: Invalid Database Contents.";
+// A line of a UTF-8 database that is not UTF-8; the file and the line follow
+// on a line of their own.
+inline constexpr const char* kE04 = "E04: Invalid Database Text.";
 }  // namespace db_message
 
 // Reads and checks the header line: the total of questions and the notice.

@@ -67,6 +67,8 @@ struct AnswerSteps {
 struct TestRecord {
     std::string loadfn;
     std::string filename;
+    // Whether the database is UTF-8 text (a language folder's), or single-byte.
+    bool utf8 = false;
     std::int16_t choice = kNoChoice;
     std::int16_t state = kInProgress;
 

@@ -43,7 +43,7 @@ void Record(TestRecord& record, std::int16_t qno, std::int16_t choice, int sign)
 }  // namespace
 
 StartOutcome StartTest(LineReader& database, TestRecord& record, TestView& view,
-                       const std::string& fname) {
+                       const std::string& fname, bool utf8) {
     view.ClearOptions();
     record.choice = kNoChoice;
     for (int i = 1; i <= kMaxQuestions; ++i) {
@@ -63,6 +63,7 @@ StartOutcome StartTest(LineReader& database, TestRecord& record, TestView& view,
     // A save or load of an earlier test says nothing about this one.
     record.savedq = 0;
     record.filename = fname;
+    record.utf8 = utf8;
 
     if (!database.Open(record.filename)) {
         view.ShowMessage(kFileNotFound);

@@ -19,10 +19,11 @@ enum class StartOutcome {
 };
 
 // The start of a test: clears the answers and the question of the last save
-// or load, opens the database `fname` and reads the header and the first
-// question. When that fails, Load is disabled.
+// or load, opens the database `fname` (UTF-8 text when `utf8`, else
+// single-byte) and reads the header and the first question. When that
+// fails, Load is disabled.
 StartOutcome StartTest(LineReader& database, TestRecord& record, TestView& view,
-                       const std::string& fname);
+                       const std::string& fname, bool utf8 = false);
 
 enum class ProcessOutcome {
     kUnload,        // the window closes (test over, or a reader error)
