@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QPointer>
 #include <QScreen>
@@ -11,6 +12,8 @@
 #include <QVBoxLayout>
 
 #include "app/accessible_document.h"
+#include "app/core/language.h"
+#include "app/core/utf8.h"
 #include "app/form_look.h"
 
 namespace orv::app {
@@ -18,7 +21,7 @@ namespace orv::app {
 HelpViewer::HelpViewer(QWidget* parent) : QWidget(parent) {
     InstallAccessibleDocuments();
     browser_ = new QTextBrowser(this);
-    setWindowTitle(QString::fromLatin1(kHelpViewerTitle));
+    setWindowTitle(tr(kHelpViewerTitle));
     setWindowIcon(ProgramIcon());
     KeepFocusVisible(this);
     browser_->setOpenExternalLinks(true);
@@ -34,12 +37,22 @@ HelpViewer::HelpViewer(QWidget* parent) : QWidget(parent) {
 }
 
 void HelpViewer::OpenFile(const QString& path) {
-    setWindowTitle(QString::fromLatin1(kHelpViewerTitle));
+    setWindowTitle(tr(kHelpViewerTitle));
     // The browser would show a file it cannot read as an empty page.
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        browser_->setPlainText(QStringLiteral("The help file could not be opened.\n\n%1\n\n%2")
+        browser_->setPlainText(tr("The help file could not be opened.\n\n%1\n\n%2")
                                    .arg(QDir::toNativeSeparators(path), file.errorString()));
+        return;
+    }
+    // A translated help file is UTF-8; any other byte is a fault of the file.
+    const QByteArray bytes = file.readAll();
+    const int line = FirstNonUtf8Line(std::string_view(bytes.constData(), bytes.size()));
+    const bool translated = IsLanguageCode(QFileInfo(path).dir().dirName().toStdString());
+    if (line != 0 && translated) {
+        browser_->setPlainText(tr("The help file is not UTF-8 text.\n\n%1: line %2")
+                                   .arg(QDir::toNativeSeparators(path))
+                                   .arg(line));
         return;
     }
     browser_->setSource(QUrl::fromLocalFile(path), QTextDocument::HtmlResource);

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QWidget>
+#include <QtGlobal>
 
 class QTextBrowser;
 
@@ -25,7 +26,8 @@ class HelpViewer : public QWidget {
 };
 
 // Title of the viewer while its file has no title of its own.
-inline constexpr char kHelpViewerTitle[] = "Orvane Personality Test Help";
+inline constexpr char kHelpViewerTitle[] =
+    QT_TRANSLATE_NOOP("HelpViewer", "Orvane Personality Test Help");
 
 // Opens the help viewer on a file: one viewer window, reused, centred on the
 // screen when it first opens.

@@ -8,6 +8,7 @@
 #include "app/core/program_identity.h"
 #include "app/core/start_arguments.h"
 #include "app/desktop_session.h"
+#include "app/language.h"
 #include "app/saved_files_folder.h"
 #include "shell/frmTestMain.h"
 
@@ -53,6 +54,7 @@ int main(int argc, char** argv) {
     QApplication::setDesktopFileName(QString::fromLatin1(orv::kAppId));
     QApplication application(count, arguments.data());
     QApplication::setQuitOnLastWindowClosed(false);
+    orv::app::SetUpLanguage(start.language);
     orv::app::RemoveStaleTemporaries();
 
     auto main_window = std::make_unique<frmTestMain>();

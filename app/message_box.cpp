@@ -1,5 +1,6 @@
 #include "app/message_box.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QMessageBox>
@@ -29,7 +30,21 @@ void MakeRoomForTitle(QMessageBox& box) {
     }
 }
 
+// Each line in the language of the run; a line without a translation (a file
+// name, a line number) as it stands.
+QString Translated(const std::string& text) {
+    QStringList lines;
+    for (const QString& line : QString::fromStdString(text).split(QLatin1Char('\n'))) {
+        lines << QCoreApplication::translate("Message", line.toUtf8().constData());
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
 }  // namespace
+
+QString AppTitle() {
+    return QCoreApplication::translate("Message", kAppTitle);
+}
 
 void SetMessageBoxHandler(MessageBoxHandler handler) {
     Handler() = std::move(handler);
@@ -39,8 +54,8 @@ int MsgBox(QWidget* parent, const std::string& text, int flags, const std::strin
     if (Handler()) {
         return Handler()(text, flags, title);
     }
-    QMessageBox box(QMessageBox::NoIcon, FromFileText(title), FromFileText(text),
-                    QMessageBox::NoButton, parent);
+    QMessageBox box(QMessageBox::NoIcon, Translated(title), Translated(text), QMessageBox::NoButton,
+                    parent);
     box.setWindowIcon(ProgramIcon());
     box.setWindowModality(Qt::ApplicationModal);
     KeepFocusVisible(&box);

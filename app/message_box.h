@@ -3,6 +3,8 @@
 #include <functional>
 #include <string>
 
+#include <QString>
+
 #include "app/core/app_title.h"
 
 class QWidget;
@@ -16,7 +18,12 @@ inline constexpr int kResultOk = 1;
 inline constexpr int kResultYes = 6;
 inline constexpr int kResultNo = 7;
 
-// A modal message box without icon; returns the button pressed.
+// The application title in the language of the run.
+QString AppTitle();
+
+// A modal message box without icon; returns the button pressed. The text and
+// title are English (or already translated), UTF-8; each line of them is
+// shown in the language of the run where it has a translation.
 int MsgBox(QWidget* parent, const std::string& text, int flags = kOkOnly,
            const std::string& title = kAppTitle);
 

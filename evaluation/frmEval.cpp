@@ -8,7 +8,9 @@
 #include <algorithm>
 
 #include "app/core/app_title.h"
+#include "app/fit_texts.h"
 #include "app/form_look.h"
+#include "app/language.h"
 #include "app/message_box.h"
 #include "evaluation/text_printer.h"
 #include "results/frmProfile.h"
@@ -18,8 +20,10 @@ namespace app = orv::app;
 
 namespace {
 
-constexpr const char* kNoPrinter = "No printer is available. The evaluation was not printed.";
-constexpr const char* kPrintFailed = "The evaluation could not be printed.";
+constexpr const char* kNoPrinter =
+    QT_TRANSLATE_NOOP("Message", "No printer is available. The evaluation was not printed.");
+constexpr const char* kPrintFailed =
+    QT_TRANSLATE_NOOP("Message", "The evaluation could not be printed.");
 constexpr double kLargestPoints = 12;
 constexpr double kSmallestPoints = 8;
 
@@ -27,10 +31,10 @@ constexpr double kSmallestPoints = 8;
 
 frmEval::frmEval() : QWidget(nullptr) {
     setAttribute(Qt::WA_DeleteOnClose);
-    app::ApplyFormLook(this, QString::fromLatin1(orv::kAppTitle), 9.75);
+    app::ApplyFormLook(this, app::AppTitle(), 9.75);
     app::SetClientSize(this, 9285, 6330);
 
-    Label1 = new QLabel(QStringLiteral("Personality Evaluation"), this);
+    Label1 = new QLabel(tr("Personality Evaluation"), this);
     app::Place(Label1, 2520, 120, 3495, 375);
     Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     Label1->setFont(app::SansFont(9.75, true));
@@ -47,15 +51,15 @@ frmEval::frmEval() : QWidget(nullptr) {
     Text1->setLineWrapMode(QPlainTextEdit::NoWrap);
     Text1->setAccessibleName(Label1->text());
 
-    cmdPrint = new QPushButton(QStringLiteral("Print"), this);
+    cmdPrint = new QPushButton(tr("Print"), this);
     app::Place(cmdPrint, 2640, 5760, 1095, 375);
-    cmdQuit = new QPushButton(QStringLiteral("Quit"), this);
+    cmdQuit = new QPushButton(tr("Quit"), this);
     app::Place(cmdQuit, 4920, 5760, 1095, 375);
     // Beside Print and Quit, as far from them as they are from each other,
     // in line with the edges of the text.
-    cmdProfile = new QPushButton(QStringLiteral("Profile"), this);
+    cmdProfile = new QPushButton(tr("Profile"), this);
     app::Place(cmdProfile, 360, 5760, 1095, 375);
-    cmdSavePdf = new QPushButton(QStringLiteral("Save as PDF\u2026"), this);
+    cmdSavePdf = new QPushButton(tr("Save as PDF\u2026"), this);
     app::Place(cmdSavePdf, 7200, 5760, 1815, 375);
     cmdProfile->setEnabled(false);
     cmdSavePdf->setEnabled(false);
@@ -70,6 +74,7 @@ frmEval::frmEval() : QWidget(nullptr) {
     connect(cmdProfile, &QPushButton::clicked, this, &frmEval::cmdProfile_Click);
     connect(cmdSavePdf, &QPushButton::clicked, this, &frmEval::cmdSavePdf_Click);
     app::PressButtonsWithReturn(this);
+    app::WidenToFitTexts(this, this);
     Form_Load();
 }
 
@@ -77,10 +82,11 @@ void frmEval::Form_Load() {
     app::CentreOnScreen(this);
 }
 
-void frmEval::SetEvaluation(const std::string& text) {
+void frmEval::SetEvaluation(const std::string& text, bool utf8) {
     evaluation_ = text;
+    utf8_ = utf8;
     result_.reset();
-    const QString lines = orv::evaluation::PrintableLines(text);
+    const QString lines = orv::evaluation::PrintableLines(text, utf8);
     Text1->setFont(app::SansFont(TextPoints(lines)));
     Text1->setPlainText(lines);
     cmdProfile->setEnabled(false);
@@ -88,7 +94,7 @@ void frmEval::SetEvaluation(const std::string& text) {
 }
 
 void frmEval::SetResult(const orv::KeptResult& result) {
-    SetEvaluation(result.text);
+    SetEvaluation(result.text, result.language != orv::kEnglish);
     result_ = result;
     // A profile still open shows the result it was opened for.
     profile_window_ = nullptr;
@@ -118,7 +124,7 @@ double frmEval::TextPoints(const QString& lines) const {
 }
 
 void frmEval::cmdPrint_Click() {
-    switch (orv::evaluation::PrintEvaluationText(evaluation_, this)) {
+    switch (orv::evaluation::PrintEvaluationText(evaluation_, this, utf8_)) {
         case orv::evaluation::PrintOutcome::kPrinted:
         case orv::evaluation::PrintOutcome::kCancelled:
             break;
@@ -147,5 +153,5 @@ void frmEval::cmdProfile_Click() {
 }
 
 void frmEval::cmdSavePdf_Click() {
-    orv::results::SaveAsPdf(this, *result_, orv::ViewOf(*result_));
+    orv::results::SaveAsPdf(this, *result_, orv::ViewOf(*result_, app::WordsOf(result_->language)));
 }

@@ -21,8 +21,9 @@ class frmEval : public QWidget {
     frmEval();
 
     // Replaces the evaluation shown in Text1. The exact text, CR LF line ends
-    // included, is kept for printing. A text alone has no profile.
-    void SetEvaluation(const std::string& text);
+    // included, is kept for printing. A text alone has no profile. The text
+    // is UTF-8, or single-byte (Latin-1).
+    void SetEvaluation(const std::string& text, bool utf8 = false);
     // Shows the evaluation text of a result, whose profile and PDF it offers.
     void SetResult(const orv::KeptResult& result);
     const std::string& Evaluation() const { return evaluation_; }
@@ -46,6 +47,7 @@ class frmEval : public QWidget {
     double TextPoints(const QString& lines) const;
 
     std::string evaluation_;
+    bool utf8_ = false;
     std::optional<orv::KeptResult> result_;
     QPointer<frmProfile> profile_window_;
 };

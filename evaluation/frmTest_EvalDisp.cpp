@@ -1,5 +1,6 @@
 // The evaluation at the end of a test, and the result kept from it.
 #include "app/form_look.h"
+#include "app/language.h"
 #include "app/message_box.h"
 #include "app/saved_files_folder.h"
 #include "evaluation/core/evaluation_text.h"
@@ -11,8 +12,9 @@
 namespace {
 
 constexpr const char* kNotKept =
-    "This result could not be kept. Its evaluation is shown and can still be printed or saved "
-    "as PDF.";
+    QT_TRANSLATE_NOOP("Message",
+                      "This result could not be kept. Its evaluation is shown and can still be "
+                      "printed or saved as PDF.");
 
 }  // namespace
 
@@ -22,17 +24,18 @@ frmEval* frmTest::EvaluationWindow() const {
 
 void frmTest::EvalDisp(std::int16_t evalparm) {
     const orv::LocalTime ended = orv::LocalNow();
-    const orv::Evaluation evaluation = orv::Evaluate(record, evalparm, ended.year);
+    const orv::EvaluationWords& words = orv::app::WordsOf(language_);
+    const orv::Evaluation evaluation = orv::Evaluate(record, evalparm, ended.year, words);
     // The first reference creates the window, centred and hidden; an open one
     // keeps its place.
     if (eval_window_.isNull()) {
         eval_window_ = new frmEval();
     }
     if (!orv::HasScaleBlocks(evalparm)) {
-        eval_window_->SetEvaluation(evaluation.text);
+        eval_window_->SetEvaluation(evaluation.text, words.utf8());
         return;
     }
-    const orv::KeptResult result = orv::MakeKeptResult(record, evalparm, evaluation, ended);
+    const orv::KeptResult result = orv::MakeKeptResult(record, evalparm, evaluation, ended, words);
     eval_window_->SetResult(result);
     orv::app::ShowInFront(eval_window_);
     const std::string folder = orv::app::KeptResultsFolder();

@@ -49,14 +49,14 @@ QFont TypewriterFont(double points) {
     return font;
 }
 
-QString PrintableLines(const std::string& text) {
-    QString lines = app::FromFileText(text);
+QString PrintableLines(const std::string& text, bool utf8) {
+    QString lines = utf8 ? QString::fromStdString(text) : app::FromFileText(text);
     lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     lines.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     return lines;
 }
 
-PrintOutcome PrintText(QPrinter& printer, const std::string& text) {
+PrintOutcome PrintText(QPrinter& printer, const std::string& text, bool utf8) {
     NameJob(printer);
     QPainter painter;
     if (!painter.begin(&printer)) {
@@ -71,7 +71,7 @@ PrintOutcome PrintText(QPrinter& printer, const std::string& text) {
     QTextOption option;
     option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     qreal top = 0;
-    for (const QString& line : PrintableLines(text).split(QLatin1Char('\n'))) {
+    for (const QString& line : PrintableLines(text, utf8).split(QLatin1Char('\n'))) {
         QTextLayout layout(line, font, &printer);
         layout.setTextOption(option);
         layout.beginLayout();
@@ -115,8 +115,8 @@ PrintOutcome PrintOnDefaultPrinter(const PrintDocument& print, QWidget* parent) 
     return print(chosen);
 }
 
-PrintOutcome PrintEvaluationText(const std::string& text, QWidget* parent) {
-    return PrintOnDefaultPrinter([&text](QPrinter& printer) { return PrintText(printer, text); },
+PrintOutcome PrintEvaluationText(const std::string& text, QWidget* parent, bool utf8) {
+    return PrintOnDefaultPrinter([&](QPrinter& printer) { return PrintText(printer, text, utf8); },
                                  parent);
 }
 

@@ -22,13 +22,14 @@ enum class PrintOutcome {
 QFont TypewriterFont(double points);
 
 // The text as it goes to paper: every CR LF (or lone CR) starts a new line.
-QString PrintableLines(const std::string& text);
+// The text is UTF-8, or single-byte (Latin-1).
+QString PrintableLines(const std::string& text, bool utf8 = false);
 
 // Prints `text` as one document on `printer`, in the printer's font, with its
 // line ends as new lines; lines too wide for the page go on in the next line,
 // and pages break where the page is full. The job is named after the program
 // unless the printer already has a document name.
-PrintOutcome PrintText(QPrinter& printer, const std::string& text);
+PrintOutcome PrintText(QPrinter& printer, const std::string& text, bool utf8 = false);
 
 // Prints one document with `print` on the system's default printer, at once.
 // When the system has printers but none is the default, the standard print
@@ -37,7 +38,7 @@ using PrintDocument = std::function<PrintOutcome(QPrinter&)>;
 PrintOutcome PrintOnDefaultPrinter(const PrintDocument& print, QWidget* parent);
 
 // Prints `text` as one document on the system's default printer (as above).
-PrintOutcome PrintEvaluationText(const std::string& text, QWidget* parent);
+PrintOutcome PrintEvaluationText(const std::string& text, QWidget* parent, bool utf8 = false);
 
 // Replaces the default printer (for tests); an empty factory restores it.
 // A factory that returns null stands for a system without a default printer.

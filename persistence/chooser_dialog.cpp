@@ -31,7 +31,7 @@ ChooserDialog::ChooserDialog(const Design& design, QWidget* parent) : QDialog(pa
     File1 = new SavedFileList(this);
     PlaceAt(File1, design.list_at);
     File1->setAccessibleName(design.label);
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK = new QPushButton(tr("OK"), this);
     PlaceAt(cmdOK, design.ok_at);
     setTabOrder(File1, cmdOK);
 

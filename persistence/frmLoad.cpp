@@ -2,14 +2,17 @@
 
 #include <QPushButton>
 
+#include "app/fit_texts.h"
 #include "persistence/saved_file_list.h"
 
 frmLoad::frmLoad(std::string& loadfn, QWidget* parent)
     : ChooserDialog(
-          {QStringLiteral("Select a file to load"), 4470, 2775, QStringLiteral("Select a File:"),
+          {tr("Select a file to load"), 4470, 2775, tr("Select a File:"),
            QRect(600, 360, 1335, 255), QRect(720, 600, 1695, 1455), QRect(2760, 1200, 735, 375)},
           parent),
-      loadfn_(loadfn) {}
+      loadfn_(loadfn) {
+    orv::app::WidenToFitTexts(this, this);
+}
 
 void frmLoad::Form_Paint() {
     File1->Refresh();

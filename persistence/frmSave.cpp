@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "app/fit_texts.h"
 #include "app/form_look.h"
 #include "persistence/core/file_names.h"
 #include "persistence/saved_file_list.h"
@@ -11,8 +12,8 @@
 namespace app = orv::app;
 
 frmSave::frmSave(std::string& loadfn, QWidget* parent)
-    : ChooserDialog({QStringLiteral("Select a file name for Saving Results"), 4830, 2775,
-                     QStringLiteral("Select or Type a File Name:"), QRect(480, 360, 2775, 255),
+    : ChooserDialog({tr("Select a file name for Saving Results"), 4830, 2775,
+                     tr("Select or Type a File Name:"), QRect(480, 360, 2775, 255),
                      QRect(1440, 960, 1695, 1455), QRect(3480, 1560, 735, 375)},
                     parent),
       loadfn_(loadfn) {
@@ -20,6 +21,7 @@ frmSave::frmSave(std::string& loadfn, QWidget* parent)
     app::Place(txtFN, 1440, 600, 1695, 285);
     Label1->setBuddy(txtFN);
     setTabOrder(cmdOK, txtFN);
+    app::WidenToFitTexts(this, this);
 }
 
 void frmSave::Form_Paint() {

@@ -17,6 +17,7 @@
 #include "app/core/app_title.h"
 #include "app/current_item_focus.h"
 #include "app/form_look.h"
+#include "app/language.h"
 #include "app/message_box.h"
 #include "evaluation/text_printer.h"
 #include "results/pdf_export.h"
@@ -27,42 +28,50 @@ namespace app = orv::app;
 
 namespace {
 
-constexpr const char* kNoPrinter = "No printer is available. The profile was not printed.";
-constexpr const char* kPrintFailed = "The profile could not be printed.";
+constexpr const char* kNoPrinter =
+    QT_TRANSLATE_NOOP("Message", "No printer is available. The profile was not printed.");
+constexpr const char* kPrintFailed =
+    QT_TRANSLATE_NOOP("Message", "The profile could not be printed.");
 
+// Two results of one test, in the words of the later; one result in its own.
 orv::ProfileView ViewFor(const orv::KeptResult& result, const orv::KeptResult* earlier) {
     if (earlier != nullptr) {
-        const auto compared = orv::CompareResults(*earlier, result);
+        const bool later =
+            orv::SecondsSinceEpoch(result.ended) >= orv::SecondsSinceEpoch(earlier->ended);
+        const auto compared = orv::CompareResults(
+            *earlier, result, app::WordsOf(later ? result.language : earlier->language));
         if (const auto* view = std::get_if<orv::ProfileView>(&compared)) {
             return *view;
         }
     }
-    return orv::ViewOf(result);
+    return orv::ViewOf(result, app::WordsOf(result.language));
 }
 
 // Labels without wrapping, whose size takes no text layout.
-QWidget* LegendOf(std::int16_t testno) {
+QWidget* LegendOf(std::int16_t testno, const orv::EvaluationWords& words) {
     auto* legend = new QWidget;
     auto* grid = new QGridLayout(legend);
     grid->setContentsMargins(0, 0, 0, 0);
     grid->setVerticalSpacing(0);
     int row = 0;
-    for (const orv::LegendEntry& entry : orv::ProfileLegend(testno)) {
-        auto* term = new QLabel(app::FromFileText(entry.term) + QLatin1Char(':'));
+    for (const orv::LegendEntry& entry : orv::ProfileLegend(testno, words)) {
+        auto* term = new QLabel(app::FromWordsText(entry.term, words) + QLatin1Char(':'));
         term->setFont(app::SansFont(9.75, true));
         grid->addWidget(term, row, 0);
-        grid->addWidget(new QLabel(app::FromFileText(entry.meaning) + QLatin1Char('.')), row++, 1);
+        grid->addWidget(new QLabel(app::FromWordsText(entry.meaning, words) + QLatin1Char('.')),
+                        row++, 1);
     }
     grid->setColumnStretch(1, 1);
     return legend;
 }
 
-QTableWidget* FiguresTable(const orv::ProfileView& view, QWidget* parent) {
-    const auto rows = orv::ProfileTable(view);
+QTableWidget* FiguresTable(const orv::ProfileView& view, const orv::EvaluationWords& words,
+                           QWidget* parent) {
+    const auto rows = orv::ProfileTable(view, words);
     auto* table = new QTableWidget(int(rows.size()) - 1, int(rows.front().size()), parent);
     for (std::size_t r = 0; r < rows.size(); ++r) {
         for (std::size_t c = 0; c < rows[r].size(); ++c) {
-            const QString text = app::FromFileText(rows[r][c]);
+            const QString text = app::FromWordsText(rows[r][c], words);
             if (r == 0) {
                 table->setHorizontalHeaderItem(int(c), new QTableWidgetItem(text));
                 continue;
@@ -72,7 +81,7 @@ QTableWidget* FiguresTable(const orv::ProfileView& view, QWidget* parent) {
             table->setItem(int(r) - 1, int(c), item);
         }
     }
-    table->setAccessibleName(QStringLiteral("Profile figures"));
+    table->setAccessibleName(frmProfile::tr("Profile figures"));
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setSelectionMode(QAbstractItemView::SingleSelection);
     // Tab leaves the table; the arrows go from cell to cell.
@@ -91,16 +100,16 @@ QTableWidget* FiguresTable(const orv::ProfileView& view, QWidget* parent) {
 frmProfile::frmProfile(const orv::KeptResult& result, const orv::KeptResult* earlier)
     : QWidget(nullptr), result_(result), view_(ViewFor(result, earlier)) {
     setAttribute(Qt::WA_DeleteOnClose);
-    app::ApplyFormLook(this, QStringLiteral("Profile - ") + QString::fromLatin1(orv::kAppTitle),
-                       9.75);
+    app::ApplyFormLook(this, tr("Profile - %1").arg(app::AppTitle()), 9.75);
 
-    lblTitle = new QLabel(QStringLiteral("Profile: ") +
-                          QString::fromLatin1(orv::TestTitle(view_.later.testno)));
+    // What the result shows is in the language it was taken in.
+    const orv::EvaluationWords& words = app::WordsOf(view_.later.language);
+    lblTitle = new QLabel(app::FromWordsText(orv::ProfileTitle(view_.later.testno, words), words));
     lblTitle->setFont(app::SansFont(12, true));
-    lblDates = new QLabel(app::FromFileText(orv::ProfileDates(view_)));
+    lblDates = new QLabel(app::FromWordsText(orv::ProfileDates(view_, words), words));
     Chart = new ProfileChart(view_, nullptr);
-    Legend = LegendOf(view_.later.testno);
-    tblFigures = FiguresTable(view_, nullptr);
+    Legend = LegendOf(view_.later.testno, words);
+    tblFigures = FiguresTable(view_, words, nullptr);
 
     // The chart, the legend and the table scroll together when the text is
     // too large for the screen.
@@ -120,15 +129,16 @@ frmProfile::frmProfile(const orv::KeptResult& result, const orv::KeptResult* ear
     content->setAutoFillBackground(false);
     scroll->viewport()->setAutoFillBackground(false);
 
-    cmdPrint = new QPushButton(QStringLiteral("Print"));
-    cmdSavePdf = new QPushButton(QStringLiteral("Save as PDF\u2026"));
-    cmdClose = new QPushButton(QStringLiteral("Close"));
+    cmdPrint = new QPushButton(tr("Print"));
+    cmdSavePdf = new QPushButton(tr("Save as PDF\u2026"));
+    cmdClose = new QPushButton(tr("Close"));
     // As wide as the buttons of the evaluation window.
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     for (const auto& [button, width] :
          {std::pair{cmdPrint, 1095}, {cmdSavePdf, 1815}, {cmdClose, 1095}}) {
-        button->setMinimumSize(app::Pixels(width), app::Pixels(375));
+        button->setMinimumSize(std::max(app::Pixels(width), button->sizeHint().width()),
+                               app::Pixels(375));
         buttons->addWidget(button);
     }
     buttons->addStretch();

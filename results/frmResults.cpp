@@ -1,5 +1,6 @@
 #include "results/frmResults.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -12,6 +13,7 @@
 #include "app/core/app_title.h"
 #include "app/current_item_focus.h"
 #include "app/form_look.h"
+#include "app/language.h"
 #include "app/message_box.h"
 #include "evaluation/frmEval.h"
 #include "results/core/profile.h"
@@ -21,42 +23,43 @@ namespace app = orv::app;
 
 namespace {
 
-constexpr const char* kNoneKept =
-    "No results have been kept yet. A result is kept each time a test ends.";
-constexpr const char* kSomeKept = "Kept results, newest first:";
-constexpr const char* kHowTo =
-    "Select a result to show or delete it, or two results of one test to compare them.";
-constexpr const char* kNotDeleted = "The result could not be deleted.";
+constexpr const char* kNotDeleted =
+    QT_TRANSLATE_NOOP("Message", "The result could not be deleted.");
+
+// A result's test, as it was named in the language it was taken in.
+QString TitleOf(const orv::KeptResult& result) {
+    const orv::EvaluationWords& words = app::WordsOf(result.language);
+    return app::FromWordsText(words.TestTitle(result.testno), words);
+}
 
 QString ItemText(const orv::ListedResult& listed) {
     if (!listed.result) {
-        return app::FromFilePath(listed.name) + QStringLiteral(" (not a readable result)");
+        return frmResults::tr("%1 (not a readable result)").arg(app::FromFilePath(listed.name));
     }
     return QString::fromLatin1(orv::ShownTime(listed.result->ended)) + QStringLiteral("   ") +
-           QString::fromLatin1(orv::TestTitle(listed.result->testno));
+           TitleOf(*listed.result);
 }
 
 }  // namespace
 
 frmResults::frmResults(std::string folder) : QWidget(nullptr), folder_(std::move(folder)) {
     setAttribute(Qt::WA_DeleteOnClose);
-    app::ApplyFormLook(
-        this, QStringLiteral("Kept Results - ") + QString::fromLatin1(orv::kAppTitle), 9.75);
+    app::ApplyFormLook(this, tr("Kept Results - %1").arg(app::AppTitle()), 9.75);
     Label1 = new QLabel;
     Label1->setFont(app::SansFont(9.75, true));
     lstResults = new QListWidget;
     lstResults->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    lstResults->setAccessibleName(QStringLiteral("Kept results"));
+    lstResults->setAccessibleName(tr("Kept results"));
     lstResults->setUniformItemSizes(true);
     app::AnnounceCurrentItemOnFocus(lstResults);
     Label1->setBuddy(lstResults);
     lblHint = new QLabel;
     lblHint->setWordWrap(true);
 
-    cmdShow = new QPushButton(QStringLiteral("Show"));
-    cmdCompare = new QPushButton(QStringLiteral("Compare"));
-    cmdDelete = new QPushButton(QStringLiteral("Delete"));
-    cmdClose = new QPushButton(QStringLiteral("Close"));
+    cmdShow = new QPushButton(tr("Show"));
+    cmdCompare = new QPushButton(tr("Compare"));
+    cmdDelete = new QPushButton(tr("Delete"));
+    cmdClose = new QPushButton(tr("Close"));
     auto* buttons = new QHBoxLayout;
     for (QPushButton* button : {cmdShow, cmdCompare, cmdDelete, cmdClose}) {
         button->setMinimumWidth(app::Pixels(1095));
@@ -110,7 +113,10 @@ void frmResults::Refresh() {
     } else if (lstResults->count() > 0) {
         lstResults->setCurrentRow(0);
     }
-    Label1->setText(QString::fromLatin1(listed_.empty() ? kNoneKept : kSomeKept));
+    Label1->setText(listed_.empty()
+                        ? tr("No results have been kept yet. A result is kept each time a test "
+                             "ends.")
+                        : tr("Kept results, newest first:"));
     SelectionChanged();
 }
 
@@ -132,16 +138,17 @@ void frmResults::SelectionChanged() {
     const bool two = selected.size() == 2 && readable;
     const bool same_test = two && selected[0]->result->testno == selected[1]->result->testno;
 
-    QString hint = QString::fromLatin1(kHowTo);
+    QString hint =
+        tr("Select a result to show or delete it, or two results of one test to compare them.");
     if (!readable) {
         for (const auto* s : selected) {
             if (!s->result) {
-                hint = app::FromFilePath(s->name) +
-                       QStringLiteral(" is not a readable result. It is left as it is.");
+                hint = tr("%1 is not a readable result. It is left as it is.")
+                           .arg(app::FromFilePath(s->name));
             }
         }
     } else if (two && !same_test) {
-        hint = QString::fromLatin1(orv::kDifferentTests);
+        hint = QCoreApplication::translate("Message", orv::kDifferentTests);
     }
     lblHint->setText(listed_.empty() ? QString() : hint);
     lstResults->setAccessibleDescription(lblHint->text());
@@ -175,9 +182,10 @@ void frmResults::cmdDelete_Click() {
         return;
     }
     const orv::KeptResult& result = *selected[0]->result;
-    const std::string question = "Delete the result of the " +
-                                 std::string(orv::TestTitle(result.testno)) + " that ended " +
-                                 orv::ShownTime(result.ended) + "? Its file is removed for good.";
+    const std::string question =
+        tr("Delete the result of the %1 that ended %2? Its file is removed for good.")
+            .arg(TitleOf(result), QString::fromLatin1(orv::ShownTime(result.ended)))
+            .toStdString();
     if (app::MsgBox(this, question, app::kYesNoDefaultNo) != app::kResultYes) {
         return;
     }

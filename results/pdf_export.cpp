@@ -1,10 +1,12 @@
 #include "results/pdf_export.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QStandardPaths>
 
 #include "app/form_look.h"
+#include "app/language.h"
 #include "app/message_box.h"
 #include "persistence/core/durable_file.h"
 #include "results/result_document.h"
@@ -16,9 +18,11 @@ void SaveAsPdf(QWidget* parent, const KeptResult& result, const ProfileView& vie
     if (folder.isEmpty() || !QDir(folder).exists()) {
         folder = QDir::homePath();
     }
-    QFileDialog chooser(parent, QStringLiteral("Save as PDF"),
-                        QDir(folder).filePath(app::FromFileText(PdfFileName(result))),
-                        QStringLiteral("PDF files (*.pdf)"));
+    const EvaluationWords& words = app::WordsOf(result.language);
+    QFileDialog chooser(
+        parent, QCoreApplication::translate("Message", "Save as PDF"),
+        QDir(folder).filePath(app::FromWordsText(PdfFileName(result, words), words)),
+        QCoreApplication::translate("Message", "PDF files (*.pdf)"));
     chooser.setAcceptMode(QFileDialog::AcceptSave);
     chooser.setDefaultSuffix(QStringLiteral("pdf"));
     if (chooser.exec() != QDialog::Accepted || chooser.selectedFiles().isEmpty()) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QtGlobal>
+
 #include "results/core/kept_result.h"
 #include "results/core/profile.h"
 
@@ -7,8 +9,9 @@ class QWidget;
 
 namespace orv::results {
 
-inline constexpr const char* kPdfNotSaved =
-    "The PDF file could not be saved. Nothing was written; please choose another folder or name.";
+inline constexpr const char* kPdfNotSaved = QT_TRANSLATE_NOOP(
+    "Message",
+    "The PDF file could not be saved. Nothing was written; please choose another folder or name.");
 
 // Save as PDF: the standard file chooser (owned by `parent`) asks where, in
 // the user's documents folder first, under a name that holds the test and

@@ -8,6 +8,7 @@
 #include <cmath>
 
 #include "app/form_look.h"
+#include "app/language.h"
 
 namespace orv::results {
 
@@ -24,10 +25,15 @@ QColor Paler(const QColor& colour) {
     return QColor(mix(colour.red()), mix(colour.green()), mix(colour.blue()));
 }
 
-QString VerdictLabel(const ProfileScale& scale) {
-    QString label = app::FromFileText(scale.verdict);
+// A text of the profile, in the language of its result.
+QString Shown(const ProfileView& view, const std::string& text) {
+    return app::FromWordsText(text, app::WordsOf(view.later.language));
+}
+
+QString VerdictLabel(const ProfileView& view, const ProfileScale& scale) {
+    QString label = Shown(view, scale.verdict);
     if (scale.conflicting) {
-        label += QLatin1Char(' ') + app::FromFileText(kConflictMark);
+        label += QStringLiteral(" \u00B1");
     }
     return label;
 }
@@ -50,8 +56,8 @@ struct Measures {
         row = line * (two ? 2.3 : 1.6);
         bar = line * (two ? 0.8 : 0.9);
         for (const ProfileScale& scale : view.later.scales) {
-            names = std::max(names, metrics.horizontalAdvance(app::FromFileText(scale.name)));
-            verdicts = std::max(verdicts, metrics.horizontalAdvance(VerdictLabel(scale)));
+            names = std::max(names, metrics.horizontalAdvance(Shown(view, scale.name)));
+            verdicts = std::max(verdicts, metrics.horizontalAdvance(VerdictLabel(view, scale)));
         }
         names += gap;
         verdicts += 2 * gap;
@@ -113,8 +119,8 @@ void DrawProfileChart(QPainter& painter, const QRectF& area, const ProfileView& 
         const qreal top = bars.top() + i * m.row;
         const qreal baseline = top + (m.row + metrics.ascent() - metrics.descent()) / 2;
         painter.setPen(text_pen);
-        painter.drawText(QPointF(area.left(), baseline), app::FromFileText(scale.name));
-        painter.drawText(QPointF(bars.right() + m.gap, baseline), VerdictLabel(scale));
+        painter.drawText(QPointF(area.left(), baseline), Shown(view, scale.name));
+        painter.drawText(QPointF(bars.right() + m.gap, baseline), VerdictLabel(view, scale));
         if (view.earlier) {
             const qreal pair = 2 * m.bar + m.line * 0.15;
             const qreal first = top + (m.row - pair) / 2;
@@ -155,8 +161,9 @@ ProfileChart::ProfileChart(orv::ProfileView view, QWidget* parent)
     static const bool installed = (QAccessible::installFactory(ChartFactory), true);
     (void)installed;
     setFocusPolicy(Qt::StrongFocus);
-    setAccessibleName(QStringLiteral("Profile chart"));
-    setAccessibleDescription(orv::app::FromFileText(orv::ChartSummary(view_)));
+    setAccessibleName(tr("Profile chart"));
+    const orv::EvaluationWords& words = orv::app::WordsOf(view_.later.language);
+    setAccessibleDescription(orv::app::FromWordsText(orv::ChartSummary(view_, words), words));
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
 }
 

@@ -13,6 +13,7 @@
 #include "app/core/app_title.h"
 #include "app/core/program_identity.h"
 #include "app/form_look.h"
+#include "app/language.h"
 #include "evaluation/text_printer.h"
 #include "results/core/profile.h"
 #include "results/profile_chart.h"
@@ -32,8 +33,13 @@ QFont PageFont(double points, bool bold = false) {
     return font;
 }
 
-QString TitleOf(const ProfileView& view) {
-    return QString::fromLatin1(TestTitle(view.later.testno));
+// What the pages show is in the language of the result (the later of two).
+const EvaluationWords& WordsOf(const ProfileView& view) {
+    return app::WordsOf(view.later.language);
+}
+
+QString Text(const ProfileView& view, const std::string& text) {
+    return app::FromWordsText(text, WordsOf(view));
 }
 
 QString Shown(const Profile& profile) {
@@ -42,10 +48,11 @@ QString Shown(const Profile& profile) {
 
 // The test and the date of the result, or the dates of both results.
 QString Heading(const ProfileView& view) {
-    QString heading = QString::fromLatin1(kAppTitle) + QStringLiteral(": ") + TitleOf(view) +
-                      QStringLiteral(", ");
+    const EvaluationWords& words = WordsOf(view);
+    QString heading = Text(view, words.Word("title")) + QStringLiteral(": ") +
+                      Text(view, words.TestTitle(view.later.testno)) + QStringLiteral(", ");
     if (view.earlier) {
-        heading += Shown(*view.earlier) + QStringLiteral(" and ");
+        heading += Shown(*view.earlier) + Text(view, words.Word("separator.last"));
     }
     return heading + Shown(view.later);
 }
@@ -54,8 +61,8 @@ QString Heading(const ProfileView& view) {
 // the room between them.
 class Pages {
   public:
-    Pages(QPagedPaintDevice& device, QPainter& painter, QString heading, int count)
-        : device_(device), painter_(painter), heading_(std::move(heading)), count_(count) {}
+    Pages(QPagedPaintDevice& device, QPainter& painter, const ProfileView& view, int count)
+        : device_(device), painter_(painter), view_(view), heading_(Heading(view)), count_(count) {}
 
     // The printable area of a page of `device`, and the room in it between
     // the heading and the page number.
@@ -82,10 +89,12 @@ class Pages {
                           Qt::AlignLeft | Qt::AlignTop, heading_);
         painter_.drawLine(QPointF(page_.left(), page_.top() + 1.3 * metrics.height()),
                           QPointF(page_.right(), page_.top() + 1.3 * metrics.height()));
-        painter_.drawText(QRectF(page_.left(), page_.bottom() - metrics.height(), page_.width(),
-                                 metrics.height()),
-                          Qt::AlignHCenter | Qt::AlignBottom,
-                          QStringLiteral("Page %1 of %2").arg(number_).arg(count_));
+        painter_.drawText(
+            QRectF(page_.left(), page_.bottom() - metrics.height(), page_.width(),
+                   metrics.height()),
+            Qt::AlignHCenter | Qt::AlignBottom,
+            Text(view_, WordsOf(view_).Word("page", {{"page", std::to_string(number_)},
+                                                     {"pages", std::to_string(count_)}})));
         painter_.restore();
         return true;
     }
@@ -95,6 +104,7 @@ class Pages {
   private:
     QPagedPaintDevice& device_;
     QPainter& painter_;
+    const ProfileView& view_;
     QString heading_;
     int count_;
     int number_ = 0;
@@ -109,8 +119,8 @@ struct TextLines {
     QStringList lines;
 };
 
-TextLines LayOutText(const std::string& text, qreal width, QPaintDevice* device) {
-    const QStringList source = evaluation::PrintableLines(text).split(QLatin1Char('\n'));
+TextLines LayOutText(const std::string& text, bool utf8, qreal width, QPaintDevice* device) {
+    const QStringList source = evaluation::PrintableLines(text, utf8).split(QLatin1Char('\n'));
     TextLines laid{evaluation::TypewriterFont(kLargestTextPoints), {}};
     for (double points = kLargestTextPoints; points >= kSmallestTextPoints; points -= 0.25) {
         laid.font = evaluation::TypewriterFont(points);
@@ -136,13 +146,12 @@ TextLines LayOutText(const std::string& text, qreal width, QPaintDevice* device)
     return laid;
 }
 
-qreal DrawTable(QPainter& painter, const QRectF& area,
-                const std::vector<std::vector<std::string>>& table) {
+qreal DrawTable(QPainter& painter, const QRectF& area, const ProfileView& view) {
     std::vector<QStringList> rows;
-    for (const auto& cells : table) {
+    for (const auto& cells : ProfileTable(view, WordsOf(view))) {
         QStringList& row = rows.emplace_back();
         for (const std::string& cell : cells) {
-            row << app::FromFileText(cell);
+            row << Text(view, cell);
         }
     }
     const QFont font = PageFont(9.5);
@@ -187,8 +196,9 @@ bool PaintProfilePage(QPainter& painter, Pages& pages, const ProfileView& view) 
         top += used.height();
     };
     painter.setPen(Qt::black);
-    write(PageFont(14, true), QStringLiteral("Profile: ") + TitleOf(view));
-    write(PageFont(10), app::FromFileText(ProfileDates(view)));
+    const EvaluationWords& words = WordsOf(view);
+    write(PageFont(14, true), Text(view, ProfileTitle(view.later.testno, words)));
+    write(PageFont(10), Text(view, ProfileDates(view, words)));
     top += QFontMetricsF(PageFont(10), painter.device()).height();
 
     const QFont chart_font = PageFont(10);
@@ -197,14 +207,13 @@ bool PaintProfilePage(QPainter& painter, Pages& pages, const ProfileView& view) 
                      chart_font);
     top += chart.height() + QFontMetricsF(chart_font, painter.device()).height();
 
-    for (const LegendEntry& entry : ProfileLegend(view.later.testno)) {
-        write(PageFont(9), app::FromFileText(entry.term) + QStringLiteral(": ") +
-                               app::FromFileText(entry.meaning) + QLatin1Char('.'));
+    for (const LegendEntry& entry : ProfileLegend(view.later.testno, words)) {
+        write(PageFont(9), Text(view, entry.term) + QStringLiteral(": ") +
+                               Text(view, entry.meaning) + QLatin1Char('.'));
     }
     top += QFontMetricsF(PageFont(9), painter.device()).height();
     painter.setPen(QPen(Qt::black, 0));
-    DrawTable(painter, QRectF(body.left(), top, body.width(), body.bottom() - top),
-              ProfileTable(view));
+    DrawTable(painter, QRectF(body.left(), top, body.width(), body.bottom() - top), view);
     return true;
 }
 
@@ -217,20 +226,18 @@ bool PaintResultPages(QPagedPaintDevice& device, const KeptResult& result, const
     if (!painter.begin(&device)) {
         return false;
     }
-    const QString heading = Heading(view);
-
     // How many pages the text takes, before any is drawn, for the page numbers.
     const QRectF body = Pages::Body(device);
     TextLines text;
     int per_page = 1;
     int text_pages = 0;
     if (with_text) {
-        text = LayOutText(result.text, body.width(), &device);
+        text = LayOutText(result.text, result.language != kEnglish, body.width(), &device);
         const qreal spacing = QFontMetricsF(text.font, &device).lineSpacing();
         per_page = std::max(1, int(body.height() / spacing));
         text_pages = std::max<int>(1, (int(text.lines.size()) + per_page - 1) / per_page);
     }
-    Pages pages(device, painter, heading, text_pages + 1);
+    Pages pages(device, painter, view, text_pages + 1);
 
     bool drawn = true;
     for (int page = 0; drawn && page < text_pages; ++page) {

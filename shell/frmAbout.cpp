@@ -10,8 +10,10 @@
 
 #include "app/core/app_title.h"
 #include "app/core/program_files.h"
+#include "app/fit_texts.h"
 #include "app/form_look.h"
 #include "app/link_label.h"
+#include "app/message_box.h"
 #include "app/open_external.h"
 
 namespace app = orv::app;
@@ -64,12 +66,11 @@ QCursor PointingHandCursor() {
 }  // namespace
 
 frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
-    app::SetUpFixedDialog(this, QString::fromLatin1(orv::kAppTitle), 7155, 3915);
+    app::SetUpFixedDialog(this, app::AppTitle(), 7155, 3915);
 
-    Command1 = new QPushButton(QStringLiteral("OK"), this);
+    Command1 = new QPushButton(tr("OK"), this);
     app::Place(Command1, 2400, 3240, 1215, 375);
-    Image1 =
-        Picture("orvbanner.jpg", QStringLiteral("Orvane Software banner"), 720, 0, 4530, 780, this);
+    Image1 = Picture("orvbanner.jpg", tr("Orvane Software banner"), 720, 0, 4530, 780, this);
 
     Label6 = new app::LinkLabel(QStringLiteral("http://www.example.com/orvane"), this);
     app::Place(Label6, 960, 2640, 3855, 375);
@@ -85,11 +86,10 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
     app::Place(Label5, 1080, 2280, 3375, 375);
     Label4 = TextLabel(QStringLiteral("Windows 95/98/ NT - Version 1.3"), false, this);
     app::Place(Label4, 1080, 1200, 3495, 255);
-    Label3 = TextLabel(QStringLiteral("Orvane Personality Tests"), true, this);
+    Label3 = TextLabel(tr("Orvane Personality Tests"), true, this);
     app::Place(Label3, 720, 840, 4095, 375);
-    Image2 = Picture("orvportrait.bmp", QStringLiteral("Portrait of the author"), 4920, 1035, 1665,
-                     2145, this);
-    Label2 = TextLabel(QStringLiteral("Written by the Orvane design team"), false, this);
+    Image2 = Picture("orvportrait.bmp", tr("Portrait of the author"), 4920, 1035, 1665, 2145, this);
+    Label2 = TextLabel(tr("Written by the Orvane design team"), false, this);
     app::Place(Label2, 600, 2040, 4095, 375);
     // The copyright notice, between the version line and the author.
     Label1 = TextLabel(QStringLiteral("Copyright (c) 2026 Orvane Software"), false, this);
@@ -100,6 +100,7 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
         label->raise();
     }
 
+    app::WidenToFitTexts(this, this);
     setTabOrder(Command1, Label6);
     connect(Command1, &QPushButton::clicked, this, &frmAbout::Command1_Click);
     connect(Label6, &app::LinkLabel::Activated, this, &frmAbout::Label6_Click);

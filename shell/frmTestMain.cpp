@@ -1,10 +1,12 @@
 #include "shell/frmTestMain.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -12,7 +14,9 @@
 #include "app/core/app_title.h"
 #include "app/core/program_files.h"
 #include "app/end_program.h"
+#include "app/fit_texts.h"
 #include "app/form_look.h"
+#include "app/language.h"
 #include "app/message_box.h"
 #include "app/open_external.h"
 #include "app/saved_files_folder.h"
@@ -26,7 +30,7 @@ namespace app = orv::app;
 frmTestMain::frmTestMain() : test_window_(std::make_unique<frmTest>(*this)) {
     auto* client = new QWidget(this);
     setCentralWidget(client);
-    app::ApplyFormLook(this, QString::fromLatin1(orv::kAppTitle), 9.75);
+    app::ApplyFormLook(this, app::AppTitle(), 9.75);
     app::SetClientSize(client, 9120, 5940);
     client->setMinimumSize(0, 0);
 
@@ -35,23 +39,25 @@ frmTestMain::frmTestMain() : test_window_(std::make_unique<frmTest>(*this)) {
     desktop_palette.setColor(QPalette::Window, QGuiApplication::palette().color(QPalette::Window));
     menuBar()->setPalette(desktop_palette);
     menuBar()->setAutoFillBackground(true);
-    Instructions = menuBar()->addAction(QStringLiteral("&Instructions"));
-    About = menuBar()->addAction(QStringLiteral("&About"));
-    Results = menuBar()->addAction(QStringLiteral("&Results"));
+    Instructions = menuBar()->addAction(tr("&Instructions"));
+    About = menuBar()->addAction(tr("&About"));
+    Results = menuBar()->addAction(tr("&Results"));
+    Language = menuBar()->addMenu(tr("&Language"));
+    FillLanguageMenu();
     connect(Instructions, &QAction::triggered, this, &frmTestMain::Instructions_Click);
     connect(About, &QAction::triggered, this, &frmTestMain::About_Click);
     connect(Results, &QAction::triggered, this, &frmTestMain::Results_Click);
 
-    Command1 = new QPushButton(QStringLiteral("Introduction to Personality Analysis"), client);
+    Command1 = new QPushButton(tr("Introduction to Personality Analysis"), client);
     app::Place(Command1, 2385, 5055, 3930, 480);
-    cmdQuit = new QPushButton(QStringLiteral("Quit"), client);
+    cmdQuit = new QPushButton(tr("Quit"), client);
     app::Place(cmdQuit, 4920, 4200, 1335, 375);
-    cmdStart = new QPushButton(QStringLiteral("Start"), client);
+    cmdStart = new QPushButton(tr("Start"), client);
     app::Place(cmdStart, 2280, 4200, 1695, 375);
 
-    Option1[1] = new QRadioButton(QString::fromLatin1(orv::kTestTitles[1]), client);
+    Option1[1] = new QRadioButton(tr("Test of Interpersonal and Social Attributes"), client);
     app::Place(Option1[1], 2040, 2880, 5820, 495);
-    Option1[0] = new QRadioButton(QString::fromLatin1(orv::kTestTitles[0]), client);
+    Option1[0] = new QRadioButton(tr("Test of Individual Attributes"), client);
     app::Place(Option1[0], 2040, 1800, 5460, 495);
     option_group_ = new QButtonGroup(this);
     for (int index = 0; index < 2; ++index) {
@@ -60,7 +66,7 @@ frmTestMain::frmTestMain() : test_window_(std::make_unique<frmTest>(*this)) {
         option_group_->addButton(Option1[index], index);
     }
 
-    Label1 = new QLabel(QStringLiteral("Select a Test and press START"), client);
+    Label1 = new QLabel(tr("Select a Test and press START"), client);
     app::Place(Label1, 1560, 600, 5775, 615);
     Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     Label1->setFont(app::SansFont(12, true));
@@ -79,6 +85,7 @@ frmTestMain::frmTestMain() : test_window_(std::make_unique<frmTest>(*this)) {
 
     // The window's outer size is the client area plus the menu bar.
     resize(client->size() + QSize(0, menuBar()->sizeHint().height()));
+    app::WidenToFitTexts(this, client);
     Form_Load();
 }
 
@@ -100,13 +107,14 @@ void frmTestMain::cmdStart_Click() {
         app::MsgBox(this, "Select a test before pressing START");
         return;
     }
-    testtitle = app::ToFileText(Option1[testno]->text());
-    fname = orv::DatabasePath(app::ProgramFolder(), testno);
+    testtitle = Option1[testno]->text().toStdString();
+    // The test in the language of the run where it is translated.
+    fname = app::RunLanguageFile("orv" + std::to_string(testno) + ".dll");
     test_window_->ShowTest();
 }
 
 void frmTestMain::Command1_Click() {
-    orv::app::OpenExternal(orv::HelpPath(app::ProgramFolder()), "winhelp ", this);
+    orv::app::OpenExternal(app::RunLanguageFile("orvtest.hlp"), "winhelp ", this);
 }
 
 void frmTestMain::Instructions_Click() {
@@ -124,6 +132,35 @@ void frmTestMain::Results_Click() {
         results_window_ = new frmResults(app::KeptResultsFolder());
     }
     app::ShowInFront(results_window_);
+}
+
+// The languages the program has, each in its own name, after the desktop's.
+void frmTestMain::FillLanguageMenu() {
+    auto* choices = new QActionGroup(Language);
+    const std::string remembered = app::RememberedLanguage();
+    const auto add = [&](const QString& name, const std::string& code) {
+        QAction* choice = Language->addAction(name);
+        choice->setCheckable(true);
+        choice->setChecked(code == remembered);
+        choices->addAction(choice);
+        connect(choice, &QAction::triggered, this,
+                [this, name, code] { Language_Click(name, code); });
+    };
+    add(tr("The desktop's language"), "");
+    Language->addSeparator();
+    for (const std::string& code : app::AvailableLanguages()) {
+        add(app::LanguageName(code), code);
+    }
+}
+
+// A choice of language counts from the next start, so that nothing shown
+// now, a test in progress least of all, changes its language.
+void frmTestMain::Language_Click(const QString& name, const std::string& code) {
+    if (!app::RememberLanguage(code)) {
+        app::MsgBox(this, tr("The choice of language could not be saved.").toStdString());
+        return;
+    }
+    app::MsgBox(this, tr("From the next start the program will use: %1.").arg(name).toStdString());
 }
 
 void frmTestMain::cmdQuit_Click() {

@@ -12,6 +12,7 @@
 class QAction;
 class QButtonGroup;
 class QLabel;
+class QMenu;
 class QPushButton;
 class QRadioButton;
 class frmResults;
@@ -49,6 +50,7 @@ class frmTestMain : public QMainWindow {
     QAction* Instructions = nullptr;
     QAction* About = nullptr;
     QAction* Results = nullptr;
+    QMenu* Language = nullptr;
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -56,6 +58,8 @@ class frmTestMain : public QMainWindow {
   private:
     void Form_Load();
     void Form_Unload();
+    void FillLanguageMenu();
+    void Language_Click(const QString& name, const std::string& code);
 
     QButtonGroup* option_group_ = nullptr;
     std::unique_ptr<frmTest> test_window_;

@@ -9,8 +9,11 @@
 #include <QShortcut>
 
 #include "app/core/app_title.h"
+#include "app/core/language.h"
 #include "app/core/program_files.h"
+#include "app/fit_texts.h"
 #include "app/form_look.h"
+#include "app/language.h"
 #include "app/message_box.h"
 #include "app/saved_files_folder.h"
 #include "persistence/core/saved_files.h"
@@ -20,7 +23,7 @@
 namespace app = orv::app;
 
 frmTest::frmTest(frmTestMain& main_window) : QWidget(nullptr), main_window_(main_window) {
-    app::ApplyFormLook(this, QString::fromLatin1(orv::kAppTitle), 9.75);
+    app::ApplyFormLook(this, app::AppTitle(), 9.75);
 }
 
 frmTest::~frmTest() = default;
@@ -41,13 +44,13 @@ void frmTest::CreateControls() {
     c.panel = new QWidget(this);
     app::Place(c.panel, 0, 0, 9360, 6615);
 
-    auto button = [&](const char* caption, int left, int top, int width, int height) {
-        auto* b = new QPushButton(QString::fromLatin1(caption), c.panel);
+    auto button = [&](const QString& caption, int left, int top, int width, int height) {
+        auto* b = new QPushButton(caption, c.panel);
         app::Place(b, left, top, width, height);
         return b;
     };
-    auto label = [&](const char* caption, int left, int top, int width, int height) {
-        auto* l = new QLabel(QString::fromLatin1(caption), c.panel);
+    auto label = [&](const QString& caption, int left, int top, int width, int height) {
+        auto* l = new QLabel(caption, c.panel);
         app::Place(l, left, top, width, height);
         app::PaintPaleYellow(l);
         l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -55,23 +58,23 @@ void frmTest::CreateControls() {
         return l;
     };
 
-    c.cmdSave = button("Save", 7320, 5160, 1095, 375);
+    c.cmdSave = button(tr("Save"), 7320, 5160, 1095, 375);
     c.cmdSave->setEnabled(false);
-    c.cmdLoad = button("Load", 6000, 5160, 1095, 375);
-    c.cmdProcess = button("Process", 1320, 3480, 1215, 375);
+    c.cmdLoad = button(tr("Load"), 6000, 5160, 1095, 375);
+    c.cmdProcess = button(tr("Process"), 1320, 3480, 1215, 375);
     // Beside Process, as wide as Load and Save; Alt+B, or Alt+Left as in a browser.
-    c.cmdBack = button("&Back", 2760, 3480, 1095, 375);
+    c.cmdBack = button(tr("&Back"), 2760, 3480, 1095, 375);
     c.cmdBack->setEnabled(false);
-    c.cmdBack->setAccessibleName(QStringLiteral("Back"));
+    c.cmdBack->setAccessibleName(tr("Back"));
     c.cmdBack->setAccessibleDescription(
-        QStringLiteral("Goes back to the question answered last, to change its answer"));
-    c.cmdBack->setToolTip(QStringLiteral("Back to the question answered last (Alt+Left)"));
+        tr("Goes back to the question answered last, to change its answer"));
+    c.cmdBack->setToolTip(tr("Back to the question answered last (Alt+Left)"));
 
-    const char* answers[3] = {"I disagree", "I moderately agree", "I strongly agree"};
+    const QString answers[3] = {tr("I disagree"), tr("I moderately agree"), tr("I strongly agree")};
     const int tops[3] = {2880, 2520, 2160};
     c.option_group = new QButtonGroup(c.panel);
     for (int index = 2; index >= 0; --index) {
-        c.Option1[index] = new QRadioButton(QString::fromLatin1(answers[index]), c.panel);
+        c.Option1[index] = new QRadioButton(answers[index], c.panel);
         app::Place(c.Option1[index], 1200, tops[index], 2775, 255);
         app::PaintPaleYellow(c.Option1[index]);
         c.option_group->addButton(c.Option1[index], index);
@@ -80,7 +83,7 @@ void frmTest::CreateControls() {
     c.lblStatus[3] = label("", 6000, 4320, 2895, 255);
     c.lblStatus[2] = label("", 6000, 3960, 2895, 255);
     c.lblStatus[1] = label("", 6000, 3600, 2895, 255);
-    c.lblStatus[0] = label("Status", 6720, 3240, 1335, 255);
+    c.lblStatus[0] = label(tr("Status"), 6720, 3240, 1335, 255);
     c.lblStatus[0]->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     c.lblTestTitle = label("", 720, 240, 7575, 375);
     c.lblTestTitle->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
@@ -120,6 +123,7 @@ void frmTest::CreateControls() {
             option->click();
         });
     }
+    app::WidenToFitTexts(this, c.panel);
     c.panel->show();
 }
 
@@ -138,11 +142,18 @@ void frmTest::Form_Load() {
     show();
 
     testno_ = main_window_.testno;
-    controls_->lblTestTitle->setText(app::FromFileText(main_window_.testtitle));
-    const orv::StartOutcome outcome = orv::StartTest(database_, record, *this, main_window_.fname);
+    controls_->lblTestTitle->setText(QString::fromStdString(main_window_.testtitle));
+    // A test in a language folder's database is in that language; any other
+    // is English.
+    const bool translated = main_window_.fname != orv::DatabasePath(app::ProgramFolder(), testno_);
+    language_ = translated ? app::RunLanguage() : std::string(orv::kEnglish);
+    const orv::StartOutcome outcome =
+        orv::StartTest(database_, record, *this, main_window_.fname, translated);
     if (outcome != orv::StartOutcome::kReady) {
-        controls_->cmdProcess->setText(QStringLiteral("QUIT"));
+        controls_->cmdProcess->setText(tr("QUIT"));
     }
+    // Faulty words of the test's language are reported before its first answer.
+    app::WordsOf(language_);
     controls_->cmdProcess->setFocus();
 
     const std::string folder = app::SavedFilesFolder();
@@ -204,15 +215,29 @@ bool frmTest::Form_Unload() {
 }
 
 void frmTest::ShowMessage(const std::string& text) {
-    app::MsgBox(this, text);
+    // A database's file name, in the second line of a message, is bytes.
+    app::MsgBox(this, app::FromFilePath(text).toStdString());
 }
 
+// The status lines end in their number: "Questions remaining 148".
 void frmTest::SetStatusLine(int index, const std::string& text) {
-    controls_->lblStatus[index]->setText(app::FromFileText(text));
+    static const char* const kLines[] = {QT_TR_NOOP("Questions remaining %1"),
+                                         QT_TR_NOOP("Question No. %1"),
+                                         QT_TR_NOOP("Total Questions: %1")};
+    const QString line = QString::fromStdString(text);
+    const qsizetype space = line.lastIndexOf(QLatin1Char(' '));
+    const QString pattern = line.left(space + 1) + QStringLiteral("%1");
+    for (const char* known : kLines) {
+        if (pattern == QLatin1String(known)) {
+            controls_->lblStatus[index]->setText(tr(known).arg(line.mid(space + 1)));
+            return;
+        }
+    }
+    controls_->lblStatus[index]->setText(line);
 }
 
 void frmTest::SetQuestionText(const std::string& text) {
-    controls_->lblQ->setText(app::FromFileText(text));
+    controls_->lblQ->setText(record.utf8 ? QString::fromStdString(text) : app::FromFileText(text));
     AnnounceQuestion();
 }
 

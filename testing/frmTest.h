@@ -89,6 +89,8 @@ class frmTest : public QWidget, private orv::TestView {
     // The test number the window was started with; saving, loading and the
     // evaluation keep to it whatever the main window chooses meanwhile.
     std::int16_t testno_ = orv::kNoTest;
+    // The language of the test: its database's and its evaluation's.
+    std::string language_;
     orv::LineReader database_;
     std::unique_ptr<Controls> controls_;
     QPointer<frmEval> eval_window_;  // made by EvalDisp, gone when closed

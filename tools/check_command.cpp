@@ -1,11 +1,13 @@
 #include <array>
 #include <cstdint>
+#include <filesystem>
 #include <memory>
 #include <string>
 
 #include "testing/core/test_record.h"
 #include "tools/commands.h"
 #include "tools/database_pass.h"
+#include "tools/language_check.h"
 
 namespace orvtool {
 
@@ -55,6 +57,9 @@ int RunCheck(const std::vector<std::string>& args, std::ostream& out, std::ostre
         return 2;
     }
     const std::string& file = args.front();
+    if (std::filesystem::is_directory(file)) {
+        return CheckLanguageFolder(file, out) ? 0 : 1;
+    }
     auto record = std::make_unique<orv::TestRecord>();
     std::vector<Warning> warnings;
     std::array<int, orv::kScales + 1> per_scale{};

@@ -1,7 +1,9 @@
+#include <filesystem>
 #include <memory>
 #include <optional>
 #include <string>
 
+#include "app/core/language.h"
 #include "evaluation/core/evaluation_text.h"
 #include "persistence/core/saved_responses.h"
 #include "testing/core/test_record.h"
@@ -15,6 +17,7 @@ namespace {
 struct EvaluateArgs {
     std::optional<std::int16_t> test;
     int year = 0;
+    std::string language = orv::kEnglish;
     std::string database;
     std::string saved;
 };
@@ -57,6 +60,11 @@ std::optional<EvaluateArgs> ParseArgs(const std::vector<std::string>& args) {
                 return std::nullopt;
             }
             parsed.year = std::stoi(value);
+        } else if (arg == "--language" && has_value) {
+            parsed.language = args[++i];
+            if (parsed.language != orv::kEnglish && !orv::IsLanguageCode(parsed.language)) {
+                return std::nullopt;
+            }
         } else if (arg.starts_with("--")) {
             return std::nullopt;
         } else {
@@ -86,8 +94,22 @@ int RunEvaluate(const std::vector<std::string>& args, std::ostream& out, std::os
         return 2;
     }
     auto record = std::make_unique<orv::TestRecord>();
+    const bool english = parsed->language == orv::kEnglish;
     // Failures are reported on standard output, as orvtool check does.
-    if (!ReadDatabaseAsTest(parsed->database, *record, out)) {
+    if (!ReadDatabaseAsTest(parsed->database, *record, out, {}, !english)) {
+        return 1;
+    }
+    // The language folders lie beside the folder of the database: data/de
+    // for data/de/orv0.dll and for data/orv0.dll alike.
+    std::filesystem::path folder = std::filesystem::path(parsed->database).parent_path();
+    if (folder.filename() == parsed->language) {
+        folder = folder.parent_path();
+    }
+    const orv::WordsFile words =
+        orv::LoadEvaluationWords(folder.empty() ? "." : folder.string(), parsed->language);
+    if (words.error_line != 0) {
+        out << (folder / parsed->language / orv::kWordsFileName).string() << ':' << words.error_line
+            << ": " << words.error << '\n';
         return 1;
     }
     const std::optional<orv::SavedResponses> saved = orv::ReadSavedResponses(parsed->saved);
@@ -97,7 +119,7 @@ int RunEvaluate(const std::vector<std::string>& args, std::ostream& out, std::os
     }
     record->ans = saved->ans;
     record->scount = saved->scount;
-    out << orv::EvaluationText(*record, *parsed->test, parsed->year);
+    out << orv::EvaluationText(*record, *parsed->test, parsed->year, words.words);
     out.flush();
     return out.good() ? 0 : 1;
 }

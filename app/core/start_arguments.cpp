@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "app/core/app_title.h"
+#include "app/core/language.h"
 #include "app/core/program_identity.h"
 
 namespace orv {
@@ -41,6 +42,18 @@ StartArguments ReadStartArguments(const std::vector<std::string>& arguments) {
         if (argument == "--version") {
             return {StartChoice::kVersion, ""};
         }
+        if (argument == "--language" || argument.starts_with("--language=")) {
+            const bool joined = argument != "--language";
+            if (!joined && i + 1 == arguments.size()) {
+                return {StartChoice::kWrongArgument, std::string(argument)};
+            }
+            const std::string code = joined ? std::string(argument.substr(11)) : arguments[++i];
+            if (code != kEnglish && !IsLanguageCode(code)) {
+                return {StartChoice::kWrongArgument, std::string(argument)};
+            }
+            run.language = code;
+            continue;
+        }
         if (argument.size() < 2 || argument[0] != '-') {
             continue;
         }
@@ -73,8 +86,10 @@ std::string ProgramHelpText() {
            "Starts the Orvane Personality Test at its main window. Options of the Qt\n"
            "toolkit, such as -platform NAME or -style NAME, are passed to it.\n"
            "\n"
-           "  --help     print this help and exit\n"
-           "  --version  print the version and exit\n";
+           "  --help           print this help and exit\n"
+           "  --version        print the version and exit\n"
+           "  --language CODE  use the language CODE (de, en, ...) for this run, whatever\n"
+           "                   the desktop's language or the choice in the Language menu\n";
 }
 
 }  // namespace orv

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -16,11 +17,14 @@ struct StartArguments {
     StartChoice choice = StartChoice::kRun;
     std::string wrong;            // kWrongArgument: the argument refused
     bool names_platform = false;  // "-platform NAME" asks the toolkit for a platform
+    std::optional<std::string> language = std::nullopt;  // "--language CODE": for this run
 };
 
 // Reads the arguments of orvtest (without the program's name), in order, up
 // to the first that decides: "--help", "--version", or a long option
 // "--name" that neither the program nor the Qt toolkit knows, which is wrong.
+// "--language CODE" (or "--language=CODE") chooses the language of the run;
+// without a code, or with one that names no language, it is wrong.
 // The toolkit's options ("-platform xcb", "--style=Fusion", ...) with their
 // values, and every argument that is not a long option, are left to it.
 StartArguments ReadStartArguments(const std::vector<std::string>& arguments);
@@ -29,7 +33,7 @@ StartArguments ReadStartArguments(const std::vector<std::string>& arguments);
 std::string ProgramVersionText();
 
 inline constexpr const char* kProgramUsage =
-    "usage: orvtest [--help] [--version] [Qt toolkit options]\n";
+    "usage: orvtest [--help] [--version] [--language CODE] [Qt toolkit options]\n";
 
 // The usage and what the command does.
 std::string ProgramHelpText();

@@ -1,0 +1,126 @@
+#include "app/language.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTranslator>
+#include <map>
+
+#include "app/core/language.h"
+#include "app/core/program_identity.h"
+#include "app/form_look.h"
+#include "app/message_box.h"
+
+namespace orv::app {
+
+namespace {
+
+std::string& Language() {
+    static std::string language = kEnglish;
+    return language;
+}
+
+QString SettingsPath() {
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           QStringLiteral("/") + QString::fromLatin1(kAppId) + QStringLiteral("/settings.conf");
+}
+
+// Installs a translator of `file` for `language` from `folder`, if there is one.
+void InstallTranslator(const QString& file, const std::string& language, const QString& folder) {
+    auto* translator = new QTranslator(QCoreApplication::instance());
+    if (translator->load(QLocale(QString::fromStdString(language)), file, QStringLiteral("_"),
+                         folder)) {
+        QCoreApplication::installTranslator(translator);
+    } else {
+        delete translator;
+    }
+}
+
+}  // namespace
+
+void SetUpLanguage(const std::optional<std::string>& requested) {
+    std::vector<std::string> desktop;
+    for (const QString& language : QLocale::system().uiLanguages()) {
+        desktop.push_back(language.toStdString());
+    }
+    Language() = ChooseLanguage(requested, RememberedLanguage(), desktop,
+                                InstalledLanguages(ProgramFolder()));
+    if (Language() == kEnglish) {
+        return;
+    }
+    const QLocale locale(QString::fromStdString(Language()));
+    QLocale::setDefault(locale);
+    InstallTranslator(QStringLiteral("qtbase"), Language(),
+                      QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    const QString folder =
+        FromFilePath(ProgramFolder()) + QLatin1Char('/') + QString::fromStdString(Language());
+    auto* translator = new QTranslator(QCoreApplication::instance());
+    if (translator->load(QStringLiteral("orvtest"), folder)) {
+        QCoreApplication::installTranslator(translator);
+    } else {
+        delete translator;
+    }
+}
+
+const std::string& RunLanguage() {
+    return Language();
+}
+
+std::vector<std::string> AvailableLanguages() {
+    std::vector<std::string> languages = {kEnglish};
+    for (const std::string& code : InstalledLanguages(ProgramFolder())) {
+        languages.push_back(code);
+    }
+    return languages;
+}
+
+QString LanguageName(const std::string& code) {
+    QString name = QLocale(QString::fromStdString(code)).nativeLanguageName();
+    if (name.isEmpty()) {
+        return QString::fromStdString(code);
+    }
+    // "português (Brasil)": a language named in a menu begins with a capital.
+    name[0] = name[0].toUpper();
+    return name;
+}
+
+std::string RememberedLanguage() {
+    const QSettings settings(SettingsPath(), QSettings::IniFormat);
+    return settings.value(QStringLiteral("language")).toString().toStdString();
+}
+
+bool RememberLanguage(const std::string& code) {
+    QSettings settings(SettingsPath(), QSettings::IniFormat);
+    settings.setValue(QStringLiteral("language"), QString::fromStdString(code));
+    settings.sync();
+    return settings.status() == QSettings::NoError;
+}
+
+std::string RunLanguageFile(const std::string& name) {
+    return LanguageFile(ProgramFolder(), RunLanguage(), name);
+}
+
+const EvaluationWords& WordsOf(const std::string& language) {
+    static std::map<std::string, EvaluationWords> read;
+    const auto found = read.find(language);
+    if (found != read.end()) {
+        return found->second;
+    }
+    WordsFile file = LoadEvaluationWords(ProgramFolder(), language);
+    if (file.error_line != 0) {
+        MsgBox(nullptr,
+               QCoreApplication::translate("Language",
+                                           "The words of the evaluation in this language are "
+                                           "faulty; the evaluation uses English words.\n%1: line "
+                                           "%2: %3")
+                   .arg(FromFilePath(LanguageFile(ProgramFolder(), language, kWordsFileName)))
+                   .arg(file.error_line)
+                   .arg(QString::fromStdString(file.error))
+                   .toStdString());
+    }
+    return read.emplace(language, std::move(file.words)).first->second;
+}
+
+}  // namespace orv::app
