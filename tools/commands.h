@@ -12,8 +12,8 @@ int RunCheck(const std::vector<std::string>& args, std::ostream& out, std::ostre
 int RunEvaluate(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 inline constexpr const char* kUsage =
-    "usage: orvtool check FILE | FOLDER\n"
-    "       orvtool evaluate [--test N] [--year YYYY] [--language CODE] DB SAVED\n"
+    "usage: orvtool check FILE\n"
+    "       orvtool evaluate [--test N] [--year YYYY] DB SAVED\n"
     "       orvtool --help | --version\n";
 
 inline constexpr const char* kHelp =
