@@ -37,6 +37,11 @@ bool TextFits(const QWidget* control) {
     return need.isEmpty() || room.contains(need);
 }
 
+int WidthToFit(const QPushButton* button) {
+    const int margin = button->style()->pixelMetric(QStyle::PM_ButtonMargin);
+    return button->fontMetrics().boundingRect(button->text()).width() + 2 * margin + 2;
+}
+
 void WidenToFitTexts(QWidget* window, QWidget* area) {
     struct Placed {
         QWidget* control;

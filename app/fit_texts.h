@@ -1,5 +1,6 @@
 #pragma once
 
+class QPushButton;
 class QWidget;
 
 namespace orv::app {
@@ -13,5 +14,8 @@ void WidenToFitTexts(QWidget* window, QWidget* area);
 
 // Whether the text of a label, button or option button fits its control.
 bool TextFits(const QWidget* control);
+
+// The least width in which a button's caption fits, by that measure.
+int WidthToFit(const QPushButton* button);
 
 }  // namespace orv::app

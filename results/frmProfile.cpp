@@ -16,6 +16,7 @@
 
 #include "app/core/app_title.h"
 #include "app/current_item_focus.h"
+#include "app/fit_texts.h"
 #include "app/form_look.h"
 #include "app/language.h"
 #include "app/message_box.h"
@@ -135,10 +136,9 @@ frmProfile::frmProfile(const orv::KeptResult& result, const orv::KeptResult* ear
     // As wide as the buttons of the evaluation window.
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    for (const auto& [button, width] :
-         {std::pair{cmdPrint, 1095}, {cmdSavePdf, 1815}, {cmdClose, 1095}}) {
-        button->setMinimumSize(std::max(app::Pixels(width), button->sizeHint().width()),
-                               app::Pixels(375));
+    const std::pair<QPushButton*, int> widths[] = {{cmdPrint, 1095}, {cmdSavePdf, 1815},
+                                                   {cmdClose, 1095}};
+    for (const auto& [button, width] : widths) {
         buttons->addWidget(button);
     }
     buttons->addStretch();
@@ -151,6 +151,11 @@ frmProfile::frmProfile(const orv::KeptResult& result, const orv::KeptResult* ear
 
     // Measured in the window's font, which the table has only from here on.
     tblFigures->resizeColumnsToContents();
+    // A longer caption than the English one widens its button.
+    for (const auto& [button, width] : widths) {
+        button->setMinimumSize(std::max(app::Pixels(width), app::WidthToFit(button)),
+                               app::Pixels(375));
+    }
     tblFigures->resizeRowsToContents();
 
     connect(cmdPrint, &QPushButton::clicked, this, &frmProfile::cmdPrint_Click);

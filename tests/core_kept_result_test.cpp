@@ -58,6 +58,22 @@ TEST(KeptResults, AreWrittenInTheirDocumentedFormAndReadBackWhole) {
     EXPECT_EQ(FormatKeptResult(result), DocumentedExample());
 }
 
+// A result taken in German is kept in format 2, with its language and its
+// UTF-8 texts, and read back whole; one that names English, or whose text is
+// not UTF-8, is refused; format 1 is still read, as English.
+TEST(KeptResults, OfAnotherLanguageAreKeptInFormat2AndFormat1IsStillRead) {
+    KeptResult german = Taken("2026-12-07T14:15:30+01:00");
+    german.language = "de";
+    german.scales[0].name = "Leistungshaltung \xC3\xA4";
+    german.text = "Sie sind gr\xC3\xBCn.\r\n";
+    const std::string bytes = FormatKeptResult(german);
+    EXPECT_TRUE(bytes.starts_with("orvane-result\t2\nlanguage\tde\ntest\t0\n"));
+    EXPECT_EQ(ParseKeptResult(bytes), german);
+    EXPECT_FALSE(ParseKeptResult(Replaced(bytes, "\tde\n", "\ten\n")));
+    EXPECT_FALSE(ParseKeptResult(Replaced(bytes, "gr\xC3\xBCn", "gr\xC3\x28n")));
+    EXPECT_EQ(ParseKeptResult(DocumentedExample())->language, "en");
+}
+
 // Anything but the exact form of a possible result is refused, each case on
 // its own in a valid file.
 TEST(KeptResults, AreReadStrictly) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <vector>
 
 #include "app/core/program_identity.h"
@@ -61,6 +62,51 @@ TEST(OrvtoolCheck, PassesTheShippedDatabasesAndReportsAMissingFileAndBadArgument
         expect(arguments, "orvtool (Orvane Personality Test) " + std::string(kVersion) + "\n", "",
                0);
     expect("check x --help", std::string(orvtool::kUsage) + orvtool::kHelp, "", 0);
+}
+
+// The shipped German folder is whole and parallel to the English; a copy
+// with a scale, a direction and a related list changed is not, and one with
+// a window text and a word left out says what is missing.
+TEST(OrvtoolCheck, ALanguageFolderKeepsTheEnglishQuestionsAndSaysWhatIsNotTranslated) {
+    namespace fs = std::filesystem;
+    TempFolder folder;
+    for (const char* name : {"orv0.dll", "orv1.dll"})
+        fs::copy(ORV_DATA_DIR "/" + std::string(name), folder.path);
+    fs::copy(ORV_DATA_DIR "/de", folder.Path("de"));
+    const std::string de = folder.Path("de"), db = folder.Path("de/orv0.dll");
+    ToolResult run = folder.Run("check " + de);
+    EXPECT_EQ(std::tie(run.out, run.exit_code),
+              std::tuple(db + ": 150 questions, parallel to the English\n" + de +
+                             "/orv1.dll: 150 questions, parallel to the English\n" + de +
+                             ": everything is translated\n",
+                         0));
+    const auto change = [&](const std::string& name, const std::string& from,
+                            const std::string& to) {
+        std::string text = folder.Read(name);
+        folder.Write(name, text.replace(text.find(from), from.size(), to));
+    };
+    change("de/orv0.dll", "	0	1-	.",
+           "	0	2-	.");  // question 1: scale 1 to 2
+    change("de/orv0.dll", "	105	2-	.",
+           "	105	2	.");  // question 2: no longer reverse
+    change("de/orv0.dll", "	40	4-	.",
+           "	41	4-	.");  // question 3: related 40 to 41
+    change("de/evaluation.txt", "page	", "# page	");
+    change("de/orvtest.ts",
+           "<translation>Zur\xC3\xBC"
+           "ck</translation>",
+           "<translation type=\"unfinished\">Zur\xC3\xBC"
+           "ck</translation>");
+    run = folder.Run("check " + de);
+    EXPECT_EQ(run.exit_code, 1);
+    for (const std::string& line :
+         {db + ":2: question 1: scale 2, the English has 1\n",
+          db + ":3: question 2: direction +, the English has -\n",
+          db + ":4: question 3: related questions 41, the English has 40\n",
+          de + ": not translated: 1 evaluation words (evaluation.txt): \"page\"\n",
+          std::string(" window texts (orvtest.ts): \"Back\"\n")}) {
+        EXPECT_NE(run.out.find(line), std::string::npos) << line << run.out;
+    }
 }
 
 }  // namespace orv::testing

@@ -4,7 +4,9 @@
 #include <QAccessible>
 #include <QPrinterInfo>
 
+#include "app/core/language.h"
 #include "app/form_look.h"
+#include "app/language.h"
 #include "app/saved_files_folder.h"
 #include "evaluation/frmEval.h"
 #include "evaluation/text_printer.h"
@@ -80,6 +82,15 @@ bool Near(QSize size, QSize design, double scale) {  // rounded
            qAbs(size.height() - design.height() * scale) <= 0.5;
 }
 
+// In English as designed; in another language as high and perhaps wider.
+bool AsDesigned(QSize size, QSize design, double scale) {
+    if (orv::app::RunLanguage() == orv::kEnglish) {
+        return Near(size, design, scale);
+    }
+    return qAbs(size.height() - design.height() * scale) <= 0.5 &&
+           size.width() >= design.width() * scale - 0.5;
+}
+
 void Press(int key, int times = 1) {  // where the keyboard focus is
     for (int i = 0; i < times; ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
@@ -110,6 +121,9 @@ QString Described(int qno) {
 class AccessTest : public QObject {
     Q_OBJECT
   private slots:
+    // The language of the desktop, as the program takes it (ctest sets LANGUAGE).
+    void initTestCase() { orv::app::SetUpLanguage(std::nullopt); }
+
     // Every question of a shipped test, its evaluation and every other window.
     void everyWindowGrowsWithTheTextAndShowsItWhole() {
         QCoreApplication::setAttribute(Qt::AA_Use96Dpi, false);  // QTEST_MAIN's, not the program's
@@ -126,11 +140,11 @@ class AccessTest : public QObject {
         MessageLog log;
         frmTestMain main;
         QCOMPARE(Faults(main), QString());
-        QVERIFY(Near(main.centralWidget()->size(), QSize(608, 396), scale));
+        QVERIFY(AsDesigned(main.centralWidget()->size(), QSize(608, 396), scale));
         main.Option1[0]->click();
         main.cmdStart->click();
         frmTest& test = main.TestWindow();
-        QVERIFY(Near(test.size(), QSize(624, 441), scale));
+        QVERIFY(AsDesigned(test.size(), QSize(624, 441), scale));
         for (int qno = 1; test.IsLoaded(); ++qno) {
             QCOMPARE(Faults(test), QString());
             test.controls()->Option1[qno % 3]->click();
@@ -167,6 +181,27 @@ class AccessTest : public QObject {
         });
         orv::app::MsgBox(nullptr, "File not found.");
         QVERIFY(room > 40);
+
+        // Qt's own dialogs speak the program's language: a question's buttons
+        // and the file chooser's labels.
+        QString asked;
+        QTimer::singleShot(0, [&asked] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            QVERIFY(box && QTest::qWaitForWindowExposed(box));
+            asked = box->text() + "|" + box->button(QMessageBox::Yes)->text() + "|" +
+                    box->button(QMessageBox::No)->text();
+            box->reject();
+        });
+        orv::app::MsgBox(nullptr, "Would you like to save your responses?",
+                         orv::app::kYesNoDefaultNo);
+        QFileDialog chooser;
+        chooser.setOption(QFileDialog::DontUseNativeDialog);
+        QStringList labels;
+        for (const QLabel* label : chooser.findChildren<QLabel*>()) labels << label->text();
+        const bool german = orv::app::RunLanguage() == "de";
+        QCOMPARE(asked, german ? QString("Möchten Sie Ihre Antworten speichern?|&Ja|&Nein")
+                               : QString("Would you like to save your responses?|&Yes|&No"));
+        QVERIFY(labels.contains(german ? "Suchen in:" : "Look in:"));
     }
 
     // Choose, start, answer, save, load, read and print by keys: Process

@@ -6,6 +6,7 @@
 #include <QTableWidget>
 #include <csignal>
 
+#include "app/language.h"
 #include "app/saved_files_folder.h"
 #include "evaluation/frmEval.h"
 #include "evaluation/text_printer.h"
@@ -16,6 +17,7 @@
 #include "results/frmResults.h"
 #include "results/pdf_export.h"
 #include "results/profile_chart.h"
+#include "results/result_document.h"
 #include "shell/frmTestMain.h"
 #include "testing/frmTest.h"
 #include "ui_support.h"
@@ -176,6 +178,36 @@ class ResultsTest : public QObject {
             QCOMPARE(out.Count(), 2);
         }
         delete profile;
+    }
+
+    // A result taken in German: its PDF gives back every letter, Greek and
+    // Cyrillic too, under German headings.
+    void aGermanResultsPdfReadsBackInGerman() {
+        const orv::EvaluationWords& words = orv::app::WordsOf("de");
+        auto record = std::make_unique<orv::TestRecord>();
+        record->totalq = 3;
+        const char* phrases[] = {"gr\u00fcn", "\u03b5\u03bb\u03bb\u03b7\u03bd\u03b9\u03ba\u03ac",
+                                 "\u043a\u0438\u0440\u0438\u043b\u043b\u0438\u0446\u0430"};
+        for (int q = 1; q <= 3; ++q) {
+            std::tie(record->qscale[q], record->qdir[q], record->ans[q]) = std::tuple(1, 1, 2);
+            record->qdesc[q] = phrases[q - 1];
+            record->seen[q] = true;
+        }
+        const orv::KeptResult result = orv::MakeKeptResult(
+            *record, 0, orv::Evaluate(*record, 0, 2026, words), orv::LocalNow(), words);
+        const TempFolder out;
+        QFile pdf(QString::fromStdString(out.file("de.pdf")));
+        QVERIFY(pdf.open(QIODevice::WriteOnly));
+        pdf.write(orv::results::ResultPdf(result, orv::ViewOf(result, words)));
+        pdf.close();
+        const QString paper = PdfText(pdf.fileName());
+        for (const char* line :
+             {"Orvane Pers\u00f6nlichkeitstest", "Leistungshaltung: Positiv.",
+              "Sie sind gr\u00fcn, \u03b5\u03bb\u03bb\u03b7\u03bd\u03b9\u03ba\u03ac und "
+              "\u043a\u0438\u0440\u0438\u043b\u043b\u0438\u0446\u0430.",
+              "Profil: Test der individuellen Eigenschaften", "Seite 2 von 2"}) {
+            QVERIFY2(paper.contains(QString::fromUtf8(line)), line);
+        }
     }
 
     void keptResultsAreListedShownComparedAndDeleted() {
