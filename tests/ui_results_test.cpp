@@ -205,7 +205,8 @@ class ResultsTest : public QObject {
              {"Orvane Pers\u00f6nlichkeitstest", "Leistungshaltung: Positiv.",
               "Sie sind gr\u00fcn, \u03b5\u03bb\u03bb\u03b7\u03bd\u03b9\u03ba\u03ac und "
               "\u043a\u0438\u0440\u0438\u043b\u043b\u0438\u0446\u0430.",
-              "Profil: Test der individuellen Eigenschaften", "Seite 2 von 2"}) {
+              "Profil: Test der individuellen Eigenschaften", "Gr\u00f6\u00dftm\u00f6glich",
+              "Seite 2 von 2"}) {
             QVERIFY2(paper.contains(QString::fromUtf8(line)), line);
         }
     }
