@@ -56,7 +56,7 @@
     </message>
     <message>
         <source>Make a choice before pressing Process</source>
-        <translation>Treffen Sie eine Auswahl, bevor Sie „Weiter“ drücken</translation>
+        <translation>Wählen Sie eine Antwort aus, bevor Sie auf „Weiter“ klicken</translation>
     </message>
     <message>
         <source>E01: Invalid Database File</source>
@@ -88,7 +88,7 @@
     </message>
     <message>
         <source>No file was selected OR invalid file name was input.</source>
-        <translation>Es wurde keine Datei ausgewählt ODER ein ungültiger Dateiname eingegeben.</translation>
+        <translation>Es wurde keine Datei ausgewählt oder ein ungültiger Dateiname eingegeben.</translation>
     </message>
     <message>
         <source>File could not be saved.</source>
@@ -120,7 +120,7 @@
     </message>
     <message>
         <source>Select a test before pressing START</source>
-        <translation>Wählen Sie einen Test aus, bevor Sie START drücken</translation>
+        <translation>Wählen Sie einen Test aus, bevor Sie auf „Start“ klicken</translation>
     </message>
     <message>
         <source>Save as PDF</source>
@@ -228,7 +228,7 @@
     </message>
     <message>
         <source>This program determines your personality attributes by asking questions about your feelings and beliefs.  An evaluation is provided at the end of each test.  Analysis of the results can give you insights about how other persons perceive you and your actions. </source>
-        <translation>Dieses Programm ermittelt Ihre Persönlichkeitseigenschaften, indem es Ihnen Fragen zu Ihren Gefühlen und Überzeugungen stellt.  Am Ende jedes Tests erhalten Sie eine Auswertung.  Die Analyse der Ergebnisse kann Ihnen Einblicke geben, wie andere Menschen Sie und Ihr Handeln wahrnehmen. </translation>
+        <translation>Dieses Programm ermittelt Ihre Persönlichkeitseigenschaften, indem es Ihnen Fragen zu Ihren Gefühlen und Überzeugungen stellt.  Am Ende jedes Tests erhalten Sie eine Auswertung.  Die Analyse der Ergebnisse kann Ihnen Einblicke darin geben, wie andere Menschen Sie und Ihr Handeln wahrnehmen. </translation>
     </message>
 </context>
 <context>
@@ -313,14 +313,14 @@
     </message>
     <message>
         <source>Delete the result of the %1 that ended %2? Its file is removed for good.</source>
-        <translation>Das Ergebnis des Tests „%1“, beendet am %2, löschen? Die zugehörige Datei wird endgültig entfernt.</translation>
+        <translation>Das Ergebnis des Tests „%1“ vom %2 löschen? Die zugehörige Datei wird endgültig entfernt.</translation>
     </message>
 </context>
 <context>
     <name>frmSave</name>
     <message>
         <source>Select a file name for Saving Results</source>
-        <translation>Dateinamen zum Speichern der Ergebnisse auswählen</translation>
+        <translation>Dateinamen zum Speichern der Antworten auswählen</translation>
     </message>
     <message>
         <source>Select or Type a File Name:</source>
@@ -430,7 +430,7 @@
     </message>
     <message>
         <source>Select a Test and press START</source>
-        <translation>Wählen Sie einen Test aus und drücken Sie START</translation>
+        <translation>Wählen Sie einen Test aus und klicken Sie auf „Start“</translation>
     </message>
     <message>
         <source>The desktop&apos;s language</source>
