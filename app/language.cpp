@@ -77,11 +77,19 @@ std::vector<std::string> AvailableLanguages() {
 }
 
 QString LanguageName(const std::string& code) {
-    QString name = QLocale(QString::fromStdString(code)).nativeLanguageName();
+    // The program's own English, not a country's.
+    if (code == kEnglish) {
+        return QStringLiteral("English");
+    }
+    const QLocale locale(QString::fromStdString(code));
+    QString name = locale.nativeLanguageName();
     if (name.isEmpty()) {
         return QString::fromStdString(code);
     }
-    // "português (Brasil)": a language named in a menu begins with a capital.
+    if (code.find('_') != std::string::npos) {
+        name += QStringLiteral(" (") + locale.nativeTerritoryName() + QLatin1Char(')');
+    }
+    // "Português (Brasil)": a language named in a menu begins with a capital.
     name[0] = name[0].toUpper();
     return name;
 }

@@ -87,7 +87,7 @@ TEST(Languages, TextThatIsNotUtf8IsRefusedWithItsFileAndLine) {
 // "Sie sind " and 52 letters in 58 bytes and ", " make 63 characters: the
 // line goes on, though it is 69 bytes long; " und " then breaks it.
 TEST(Languages, TheGermanLineRuleCountsCharactersNotBytes) {
-    std::ifstream file(ORV_DATA_DIR "/de/evaluation.txt", std::ios::binary);
+    std::ifstream file(ORV_DATA_DIR "/de/evaluation.words", std::ios::binary);
     const WordsFile german =
         ReadEvaluationWords(std::string(std::istreambuf_iterator<char>(file), {}), "de");
     ASSERT_EQ(german.error_line, 0);

@@ -91,7 +91,7 @@ TEST(OrvtoolCheck, ALanguageFolderKeepsTheEnglishQuestionsAndSaysWhatIsNotTransl
            "	105	2	.");  // question 2: no longer reverse
     change("de/orv0.dll", "	40	4-	.",
            "	41	4-	.");  // question 3: related 40 to 41
-    change("de/evaluation.txt", "page	", "# page	");
+    change("de/evaluation.words", "page	", "# page	");
     change("de/orvtest.ts",
            "<translation>Zur\xC3\xBC"
            "ck</translation>",
@@ -103,7 +103,7 @@ TEST(OrvtoolCheck, ALanguageFolderKeepsTheEnglishQuestionsAndSaysWhatIsNotTransl
          {db + ":2: question 1: scale 2, the English has 1\n",
           db + ":3: question 2: direction +, the English has -\n",
           db + ":4: question 3: related questions 41, the English has 40\n",
-          de + ": not translated: 1 evaluation words (evaluation.txt): \"page\"\n",
+          de + ": not translated: 1 evaluation words (evaluation.words): \"page\"\n",
           std::string(" window texts (orvtest.ts): \"Back\"\n")}) {
         EXPECT_NE(run.out.find(line), std::string::npos) << line << run.out;
     }

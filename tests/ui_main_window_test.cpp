@@ -1,4 +1,5 @@
 // The main window, and the test window that its START opens.
+#include "app/language.h"
 #include "evaluation/frmEval.h"
 #include "shell/frmTestMain.h"
 #include "testing/frmTest.h"
@@ -47,6 +48,25 @@ class MainWindowTest : public QObject {
         QCOMPARE(log.boxes[0].flags, 0);
         QCOMPARE(log.boxes[0].title, std::string("Orvane Personality Test"));
         QVERIFY(w.fname.empty() && w.testtitle.empty() && !w.TestWindow().IsLoaded());
+    }
+
+    // The Language menu names each language in its own words, keeps the
+    // choice in the user's settings and says that it counts from the next start.
+    void theLanguageMenuKeepsAChoiceForTheNextStart() {
+        const QTemporaryDir settings;
+        qputenv("XDG_CONFIG_HOME", settings.path().toLocal8Bit());
+        MessageLog log;
+        frmTestMain w;
+        QStringList names;
+        for (const QAction* action : w.Language->actions()) names << action->text();
+        QCOMPARE(names, (QStringList{"The desktop's language", "", "English", "Deutsch"}));
+        QVERIFY(w.Language->actions()[0]->isChecked());
+        w.Language->actions()[3]->trigger();
+        QCOMPARE(log.Texts(),
+                 std::vector<std::string>{"From the next start the program will use: Deutsch."});
+        QCOMPARE(orv::app::RememberedLanguage(), std::string("de"));
+        QVERIFY(frmTestMain().Language->actions()[3]->isChecked());
+        qunsetenv("XDG_CONFIG_HOME");
     }
 
     void startTakesTheChosenTest() {

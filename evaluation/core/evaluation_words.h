@@ -12,7 +12,7 @@ namespace orv {
 // The fixed words of an evaluation and of the profile of its result, in one
 // language, by key ("verdict.positive", "opening", "table.score", ...).
 // English is the program's own, in single-byte text; a language folder's
-// words file (evaluation.txt, docs/translating.md) gives them in UTF-8.
+// words file (evaluation.words, docs/translating.md) gives them in UTF-8.
 class EvaluationWords {
   public:
     static const EvaluationWords& English();
@@ -69,6 +69,6 @@ WordsFile ReadEvaluationWords(std::string_view bytes, const std::string& languag
 // (all its keys missing), and for a faulty file (whose fault is in the result).
 WordsFile LoadEvaluationWords(const std::string& program_folder, const std::string& language);
 
-inline constexpr const char* kWordsFileName = "evaluation.txt";
+inline constexpr const char* kWordsFileName = "evaluation.words";
 
 }  // namespace orv
