@@ -1,5 +1,6 @@
 #include "app/help_viewer.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -18,10 +19,20 @@
 
 namespace orv::app {
 
+namespace {
+
+// The viewer's texts by a context of their own: tr() would look them up under
+// the class's name with its namespace, which the translations do not use.
+QString Translated(const char* text) {
+    return QCoreApplication::translate("HelpViewer", text);
+}
+
+}  // namespace
+
 HelpViewer::HelpViewer(QWidget* parent) : QWidget(parent) {
     InstallAccessibleDocuments();
     browser_ = new QTextBrowser(this);
-    setWindowTitle(tr(kHelpViewerTitle));
+    setWindowTitle(Translated(kHelpViewerTitle));
     setWindowIcon(ProgramIcon());
     KeepFocusVisible(this);
     browser_->setOpenExternalLinks(true);
@@ -37,12 +48,14 @@ HelpViewer::HelpViewer(QWidget* parent) : QWidget(parent) {
 }
 
 void HelpViewer::OpenFile(const QString& path) {
-    setWindowTitle(tr(kHelpViewerTitle));
+    setWindowTitle(Translated(kHelpViewerTitle));
     // The browser would show a file it cannot read as an empty page.
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        browser_->setPlainText(tr("The help file could not be opened.\n\n%1\n\n%2")
-                                   .arg(QDir::toNativeSeparators(path), file.errorString()));
+        browser_->setPlainText(
+            Translated(
+                QT_TRANSLATE_NOOP("HelpViewer", "The help file could not be opened.\n\n%1\n\n%2"))
+                .arg(QDir::toNativeSeparators(path), file.errorString()));
         return;
     }
     // A translated help file is UTF-8; any other byte is a fault of the file.
@@ -50,9 +63,11 @@ void HelpViewer::OpenFile(const QString& path) {
     const int line = FirstNonUtf8Line(std::string_view(bytes.constData(), bytes.size()));
     const bool translated = IsLanguageCode(QFileInfo(path).dir().dirName().toStdString());
     if (line != 0 && translated) {
-        browser_->setPlainText(tr("The help file is not UTF-8 text.\n\n%1: line %2")
-                                   .arg(QDir::toNativeSeparators(path))
-                                   .arg(line));
+        browser_->setPlainText(
+            Translated(
+                QT_TRANSLATE_NOOP("HelpViewer", "The help file is not UTF-8 text.\n\n%1: line %2"))
+                .arg(QDir::toNativeSeparators(path))
+                .arg(line));
         return;
     }
     browser_->setSource(QUrl::fromLocalFile(path), QTextDocument::HtmlResource);

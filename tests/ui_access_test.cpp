@@ -6,6 +6,7 @@
 
 #include "app/core/language.h"
 #include "app/form_look.h"
+#include "app/help_viewer.h"
 #include "app/language.h"
 #include "app/saved_files_folder.h"
 #include "evaluation/frmEval.h"
@@ -202,6 +203,10 @@ class AccessTest : public QObject {
         QCOMPARE(asked, german ? QString("Möchten Sie Ihre Antworten speichern?|&Ja|&Nein")
                                : QString("Would you like to save your responses?|&Yes|&No"));
         QVERIFY(labels.contains(german ? "Suchen in:" : "Look in:"));
+        orv::app::HelpViewer viewer;  // the help viewer speaks it too
+        viewer.OpenFile(QStringLiteral("/nonexistent/orvtest.hlp"));
+        QVERIFY(viewer.browser()->toPlainText().startsWith(
+            german ? "Die Hilfedatei konnte nicht geöffnet werden." : "The help file could not"));
     }
 
     // Choose, start, answer, save, load, read and print by keys: Process
