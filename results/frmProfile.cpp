@@ -204,3 +204,23 @@ void frmProfile::cmdSavePdf_Click() {
 void frmProfile::cmdClose_Click() {
     close();
 }
+
+void frmProfile::OfferToKeepCopy(std::function<bool()> keep) {
+    cmdKeepCopy = new QPushButton(tr("Keep a copy"));
+    cmdKeepCopy->setMinimumHeight(cmdClose->minimumHeight());
+    for (int i = 0; i < layout()->count(); ++i) {
+        auto* row = qobject_cast<QBoxLayout*>(layout()->itemAt(i)->layout());
+        if (row != nullptr && row->indexOf(cmdClose) >= 0) {
+            row->insertWidget(row->indexOf(cmdClose), cmdKeepCopy);
+        }
+    }
+    setTabOrder(cmdSavePdf, cmdKeepCopy);
+    setTabOrder(cmdKeepCopy, cmdClose);
+    connect(cmdKeepCopy, &QPushButton::clicked, this, [this, keep = std::move(keep)] {
+        if (keep()) {
+            cmdKeepCopy->setText(tr("Kept"));
+            cmdKeepCopy->setEnabled(false);
+            cmdClose->setFocus();
+        }
+    });
+}

@@ -16,8 +16,12 @@
 #include "app/language.h"
 #include "app/message_box.h"
 #include "evaluation/frmEval.h"
+#include "results/core/delete_all_results.h"
 #include "results/core/profile.h"
 #include "results/frmProfile.h"
+#include "results/keep_choice.h"
+#include "results/result_export.h"
+#include "results/result_import.h"
 
 namespace app = orv::app;
 
@@ -55,6 +59,8 @@ frmResults::frmResults(std::string folder) : QWidget(nullptr), folder_(std::move
     Label1->setBuddy(lstResults);
     lblHint = new QLabel;
     lblHint->setWordWrap(true);
+    lblOthers = new QLabel;
+    lblOthers->setWordWrap(true);
 
     cmdShow = new QPushButton(tr("Show"));
     cmdCompare = new QPushButton(tr("Compare"));
@@ -65,11 +71,21 @@ frmResults::frmResults(std::string folder) : QWidget(nullptr), folder_(std::move
         button->setMinimumWidth(app::Pixels(1095));
         buttons->addWidget(button);
     }
+    cmdSaveCopy = new QPushButton(tr("Save a copy\u2026"));
+    cmdExportCsv = new QPushButton(tr("Export all as CSV\u2026"));
+    cmdDeleteAll = new QPushButton(tr("Delete all kept results\u2026"));
+    cmdOpenFile = new QPushButton(tr("Open a result file\u2026"));
+    auto* all_buttons = new QHBoxLayout;
+    for (QPushButton* button : {cmdOpenFile, cmdSaveCopy, cmdExportCsv, cmdDeleteAll}) {
+        all_buttons->addWidget(button);
+    }
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Label1);
     layout->addWidget(lstResults, 1);
     layout->addWidget(lblHint);
+    layout->addWidget(lblOthers);
     layout->addLayout(buttons);
+    layout->addLayout(all_buttons);
 
     connect(lstResults, &QListWidget::itemSelectionChanged, this, &frmResults::SelectionChanged);
     connect(lstResults, &QListWidget::itemActivated, this, &frmResults::cmdShow_Click);
@@ -77,6 +93,11 @@ frmResults::frmResults(std::string folder) : QWidget(nullptr), folder_(std::move
     connect(cmdCompare, &QPushButton::clicked, this, &frmResults::cmdCompare_Click);
     connect(cmdDelete, &QPushButton::clicked, this, &frmResults::cmdDelete_Click);
     connect(cmdClose, &QPushButton::clicked, this, &frmResults::cmdClose_Click);
+    connect(cmdSaveCopy, &QPushButton::clicked, this, &frmResults::cmdSaveCopy_Click);
+    connect(cmdExportCsv, &QPushButton::clicked, this, &frmResults::cmdExportCsv_Click);
+    connect(cmdDeleteAll, &QPushButton::clicked, this, &frmResults::cmdDeleteAll_Click);
+    connect(cmdOpenFile, &QPushButton::clicked, this,
+            [this] { orv::results::OpenResultFile(this, folder_); });
     new QShortcut(QKeySequence::Cancel, this, this, &frmResults::cmdClose_Click);
     new QShortcut(QKeySequence::Delete, lstResults, this, &frmResults::cmdDelete_Click,
                   Qt::WidgetShortcut);
@@ -113,10 +134,32 @@ void frmResults::Refresh() {
     } else if (lstResults->count() > 0) {
         lstResults->setCurrentRow(0);
     }
-    Label1->setText(listed_.empty()
-                        ? tr("No results have been kept yet. A result is kept each time a test "
-                             "ends.")
-                        : tr("Kept results, newest first:"));
+    if (!listed_.empty()) {
+        Label1->setText(tr("Kept results, newest first:"));
+    } else if (orv::results::KeepResultsChosen()) {
+        Label1->setText(
+            tr("No results have been kept yet. A result is kept each time a test ends."));
+    } else {
+        Label1->setText(
+            tr("No results are kept: \"Keep results\" is switched off in the "
+               "Results menu of the main window."));
+    }
+    const std::vector<std::string> others = orv::OtherFilesIn(folder_);
+    QStringList other_names;
+    for (const std::string& name : others) {
+        other_names << app::FromFilePath(name);
+    }
+    lblOthers->setText(
+        others.empty()
+            ? QString()
+            : tr("The folder of the kept results also holds files that are not results: %1. "
+                 "They are left as they are.")
+                  .arg(other_names.join(QStringLiteral(", "))));
+    lblOthers->setVisible(!others.empty());
+    const bool any = std::any_of(listed_.begin(), listed_.end(),
+                                 [](const orv::ListedResult& listed) { return listed.result; });
+    cmdExportCsv->setEnabled(any);
+    cmdDeleteAll->setEnabled(any);
     SelectionChanged();
 }
 
@@ -154,6 +197,7 @@ void frmResults::SelectionChanged() {
     lstResults->setAccessibleDescription(lblHint->text());
     cmdShow->setEnabled(one);
     cmdDelete->setEnabled(one);
+    cmdSaveCopy->setEnabled(one);
     cmdCompare->setEnabled(same_test);
 }
 
@@ -194,6 +238,46 @@ void frmResults::cmdDelete_Click() {
     }
     lstResults->clearSelection();
     Refresh();
+}
+
+void frmResults::cmdSaveCopy_Click() {
+    const auto selected = Selected();
+    if (selected.size() == 1 && selected[0]->result) {
+        orv::results::SaveResultCopy(this, *selected[0]);
+    }
+}
+
+void frmResults::cmdExportCsv_Click() {
+    Refresh();
+    orv::results::ExportResultsCsv(this, listed_);
+}
+
+void frmResults::cmdDeleteAll_Click() {
+    Refresh();
+    const auto count = std::count_if(listed_.begin(), listed_.end(),
+                                     [](const orv::ListedResult& listed) { return listed.result; });
+    if (count == 0) {
+        return;
+    }
+    const QString question =
+        count == 1 ? tr("Delete the one kept result? Its file is removed for good.")
+                   : tr("Delete all %1 kept results? Their files are removed for good.").arg(count);
+    if (app::MsgBox(this, question.toStdString(), app::kYesNoDefaultNo) != app::kResultYes) {
+        return;
+    }
+    const orv::DeletedResults deleted = orv::DeleteAllKeptResults(folder_);
+    lstResults->clearSelection();
+    Refresh();
+    if (!deleted.not_removed.empty()) {
+        QStringList names;
+        for (const std::string& name : deleted.not_removed) {
+            names << app::FromFilePath(name);
+        }
+        app::MsgBox(this, tr("Kept results deleted: %1. These files could not be removed: %2.")
+                              .arg(deleted.deleted)
+                              .arg(names.join(QStringLiteral(", ")))
+                              .toStdString());
+    }
 }
 
 void frmResults::cmdClose_Click() {

@@ -162,6 +162,46 @@
         <source>The PDF file could not be saved. Nothing was written; please choose another folder or name.</source>
         <translation>Die PDF-Datei konnte nicht gespeichert werden. Es wurde nichts geschrieben; bitte wählen Sie einen anderen Ordner oder Namen.</translation>
     </message>
+    <message>
+        <source>This result has been kept on this computer, in %1, so that it can be shown and compared later. To stop keeping results, switch off &quot;Keep results&quot; in the Results menu of the main window.</source>
+        <translation>Dieses Ergebnis wurde auf diesem Computer gespeichert, in %1, damit es später angezeigt und verglichen werden kann. Wenn Sie keine Ergebnisse mehr speichern möchten, schalten Sie im Hauptfenster im Menü „Ergebnisse“ den Eintrag „Ergebnisse speichern“ aus.</translation>
+    </message>
+    <message>
+        <source>The copy could not be saved. Nothing was written; please choose another folder or name.</source>
+        <translation>Die Kopie konnte nicht gespeichert werden. Es wurde nichts geschrieben; bitte wählen Sie einen anderen Ordner oder Namen.</translation>
+    </message>
+    <message>
+        <source>The CSV file could not be saved. Nothing was written; please choose another folder or name.</source>
+        <translation>Die CSV-Datei konnte nicht gespeichert werden. Es wurde nichts geschrieben; bitte wählen Sie einen anderen Ordner oder Namen.</translation>
+    </message>
+    <message>
+        <source>Save a copy</source>
+        <translation>Kopie speichern</translation>
+    </message>
+    <message>
+        <source>Results (*.result)</source>
+        <translation>Ergebnisse (*.result)</translation>
+    </message>
+    <message>
+        <source>Export all as CSV</source>
+        <translation>Alle als CSV exportieren</translation>
+    </message>
+    <message>
+        <source>kept-results.csv</source>
+        <translation>gespeicherte-ergebnisse.csv</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
+        <source>The copy could not be kept. The list is as it was.</source>
+        <translation>Die Kopie konnte nicht behalten werden. Die Liste ist unverändert.</translation>
+    </message>
+    <message>
+        <source>Open a result file</source>
+        <translation>Ergebnisdatei öffnen</translation>
+    </message>
 </context>
 <context>
     <name>ProfileChart</name>
@@ -215,6 +255,14 @@
         <source>Save as PDF…</source>
         <translation>Als PDF speichern…</translation>
     </message>
+    <message>
+        <source>%1 - This result is kept</source>
+        <translation>%1 - Dieses Ergebnis ist gespeichert</translation>
+    </message>
+    <message>
+        <source>%1 - This result is not kept</source>
+        <translation>%1 - Dieses Ergebnis ist nicht gespeichert</translation>
+    </message>
 </context>
 <context>
     <name>frmInstr</name>
@@ -263,6 +311,14 @@
     <message>
         <source>Close</source>
         <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Keep a copy</source>
+        <translation>Kopie behalten</translation>
+    </message>
+    <message>
+        <source>Kept</source>
+        <translation>Behalten</translation>
     </message>
 </context>
 <context>
@@ -314,6 +370,42 @@
     <message>
         <source>Delete the result of the %1 that ended %2? Its file is removed for good.</source>
         <translation>Das Ergebnis des Tests „%1“ vom %2 löschen? Die zugehörige Datei wird endgültig entfernt.</translation>
+    </message>
+    <message>
+        <source>Save a copy…</source>
+        <translation>Kopie speichern…</translation>
+    </message>
+    <message>
+        <source>Export all as CSV…</source>
+        <translation>Alle als CSV exportieren…</translation>
+    </message>
+    <message>
+        <source>Delete all kept results…</source>
+        <translation>Alle gespeicherten Ergebnisse löschen…</translation>
+    </message>
+    <message>
+        <source>Open a result file…</source>
+        <translation>Ergebnisdatei öffnen…</translation>
+    </message>
+    <message>
+        <source>No results are kept: &quot;Keep results&quot; is switched off in the Results menu of the main window.</source>
+        <translation>Es werden keine Ergebnisse gespeichert: „Ergebnisse speichern“ ist im Menü „Ergebnisse“ des Hauptfensters ausgeschaltet.</translation>
+    </message>
+    <message>
+        <source>The folder of the kept results also holds files that are not results: %1. They are left as they are.</source>
+        <translation>Der Ordner der gespeicherten Ergebnisse enthält auch Dateien, die keine Ergebnisse sind: %1. Sie bleiben, wie sie sind.</translation>
+    </message>
+    <message>
+        <source>Delete the one kept result? Its file is removed for good.</source>
+        <translation>Das eine gespeicherte Ergebnis löschen? Seine Datei wird endgültig entfernt.</translation>
+    </message>
+    <message>
+        <source>Delete all %1 kept results? Their files are removed for good.</source>
+        <translation>Alle %1 gespeicherten Ergebnisse löschen? Ihre Dateien werden endgültig entfernt.</translation>
+    </message>
+    <message>
+        <source>Kept results deleted: %1. These files could not be removed: %2.</source>
+        <translation>Gelöschte Ergebnisse: %1. Diese Dateien konnten nicht entfernt werden: %2.</translation>
     </message>
 </context>
 <context>
@@ -443,6 +535,18 @@
     <message>
         <source>From the next start the program will use: %1.</source>
         <translation>Ab dem nächsten Start verwendet das Programm: %1.</translation>
+    </message>
+    <message>
+        <source>&amp;Kept Results…</source>
+        <translation>&amp;Gespeicherte Ergebnisse…</translation>
+    </message>
+    <message>
+        <source>Keep &amp;results</source>
+        <translation>Ergebnisse &amp;speichern</translation>
+    </message>
+    <message>
+        <source>The choice could not be saved.</source>
+        <translation>Die Auswahl konnte nicht gespeichert werden.</translation>
     </message>
 </context>
 </TS>
