@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QFileInfo>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
@@ -12,6 +13,7 @@
 
 #include "app/core/app_title.h"
 #include "app/current_item_focus.h"
+#include "app/fit_texts.h"
 #include "app/form_look.h"
 #include "app/language.h"
 #include "app/message_box.h"
@@ -75,9 +77,12 @@ frmResults::frmResults(std::string folder) : QWidget(nullptr), folder_(std::move
     cmdExportCsv = new QPushButton(tr("Export all as CSV\u2026"));
     cmdDeleteAll = new QPushButton(tr("Delete all kept results\u2026"));
     cmdOpenFile = new QPushButton(tr("Open a result file\u2026"));
-    auto* all_buttons = new QHBoxLayout;
+    // Two by two, each wide enough for its text in any language and size.
+    auto* all_buttons = new QGridLayout;
+    int place = 0;
     for (QPushButton* button : {cmdOpenFile, cmdSaveCopy, cmdExportCsv, cmdDeleteAll}) {
-        all_buttons->addWidget(button);
+        all_buttons->addWidget(button, place / 2, place % 2);
+        ++place;
     }
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Label1);
@@ -86,6 +91,10 @@ frmResults::frmResults(std::string folder) : QWidget(nullptr), folder_(std::move
     layout->addWidget(lblOthers);
     layout->addLayout(buttons);
     layout->addLayout(all_buttons);
+    // Measured in the window's font, which the buttons have only from here on.
+    for (QPushButton* button : {cmdOpenFile, cmdSaveCopy, cmdExportCsv, cmdDeleteAll}) {
+        button->setMinimumWidth(std::max(app::Pixels(1095), app::WidthToFit(button)));
+    }
 
     connect(lstResults, &QListWidget::itemSelectionChanged, this, &frmResults::SelectionChanged);
     connect(lstResults, &QListWidget::itemActivated, this, &frmResults::cmdShow_Click);
