@@ -26,6 +26,8 @@ TEST(Languages, TheRunThenTheSettingsThenTheDesktopsOrderElseEnglish) {
         {none, "", {"fr_FR", "de_AT.UTF-8", "en"}, "de"},  // down the list to the first had
         {none, "", {"fr", "en-US", "de"}, "en"},           // English is had
         {none, "", {"pt-BR"}, "pt_BR"},
+        {none, "", {"de_DE@euro"}, "de"},  // a variant, as a locale's name may carry
+        {none, "", {"pt_BR.UTF-8@euro", "de"}, "pt_BR"},
         {none, "", {"pt-PT", "C"}, "en"},
         {none, "", {}, "en"},
         {none, "de", {"en"}, "de"},               // the choice kept beats the desktop
