@@ -1,13 +1,14 @@
 // The evaluation at the end of a test, and the result kept from it.
 #include "app/form_look.h"
-#include "app/language.h"
 #include "app/message_box.h"
 #include "app/saved_files_folder.h"
 #include "evaluation/core/evaluation_text.h"
 #include "evaluation/frmEval.h"
+#include "evaluation/language_words.h"
 #include "results/core/kept_result.h"
 #include "results/core/kept_results.h"
 #include "results/keep_choice.h"
+#include "results/kept_results_folder.h"
 #include "testing/frmTest.h"
 
 namespace {
@@ -25,7 +26,7 @@ frmEval* frmTest::EvaluationWindow() const {
 
 void frmTest::EvalDisp(std::int16_t evalparm) {
     const orv::LocalTime ended = orv::LocalNow();
-    const orv::EvaluationWords& words = orv::app::WordsOf(language_);
+    const orv::EvaluationWords& words = orv::evaluation::WordsOf(language_);
     const orv::Evaluation evaluation = orv::Evaluate(record, evalparm, ended.year, words);
     // The first reference creates the window, centred and hidden; an open one
     // keeps its place.
@@ -43,7 +44,7 @@ void frmTest::EvalDisp(std::int16_t evalparm) {
         eval_window_->ShowKept(false);
         return;
     }
-    const bool kept = orv::KeepResult(orv::app::KeptResultsFolder(), result).has_value();
+    const bool kept = orv::KeepResult(orv::results::KeptResultsFolder(), result).has_value();
     eval_window_->ShowKept(kept);
     if (!kept) {
         orv::app::MsgBox(eval_window_, kNotKept);

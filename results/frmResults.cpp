@@ -15,9 +15,9 @@
 #include "app/current_item_focus.h"
 #include "app/fit_texts.h"
 #include "app/form_look.h"
-#include "app/language.h"
 #include "app/message_box.h"
 #include "evaluation/frmEval.h"
+#include "evaluation/language_words.h"
 #include "results/core/delete_all_results.h"
 #include "results/core/profile.h"
 #include "results/frmProfile.h"
@@ -26,6 +26,7 @@
 #include "results/result_import.h"
 
 namespace app = orv::app;
+namespace evaluation = orv::evaluation;
 
 namespace {
 
@@ -34,8 +35,8 @@ constexpr const char* kNotDeleted =
 
 // A result's test, as it was named in the language it was taken in.
 QString TitleOf(const orv::KeptResult& result) {
-    const orv::EvaluationWords& words = app::WordsOf(result.language);
-    return app::FromWordsText(words.TestTitle(result.testno), words);
+    const orv::EvaluationWords& words = evaluation::WordsOf(result.language);
+    return evaluation::FromWordsText(words.TestTitle(result.testno), words);
 }
 
 QString ItemText(const orv::ListedResult& listed) {

@@ -6,8 +6,8 @@
 
 #include "app/form_look.h"
 #include "app/message_box.h"
-#include "app/saved_files_folder.h"
 #include "app/settings_file.h"
+#include "results/kept_results_folder.h"
 
 namespace orv::results {
 
@@ -43,7 +43,7 @@ void TellOnceThatResultsAreKept(QWidget* evaluation) {
             "This result has been kept on this computer, in %1, so that it can be shown and "
             "compared later. To stop keeping results, switch off \"Keep results\" in the Results "
             "menu of the main window.")
-            .arg(app::FromFilePath(app::KeptResultsFolder())),
+            .arg(app::FromFilePath(KeptResultsFolder())),
         QMessageBox::Ok, evaluation);
     note->setObjectName(QStringLiteral("keptNote"));
     note->setWindowModality(Qt::NonModal);

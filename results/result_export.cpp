@@ -7,8 +7,8 @@
 #include <QStandardPaths>
 
 #include "app/form_look.h"
-#include "app/language.h"
 #include "app/message_box.h"
+#include "evaluation/language_words.h"
 #include "persistence/core/durable_file.h"
 #include "results/core/result_file.h"
 #include "results/core/results_csv.h"
@@ -72,7 +72,7 @@ void ExportResultsCsv(QWidget* parent, const std::vector<ListedResult>& listed) 
         parent, QCoreApplication::translate("Message", "Export all as CSV"),
         QCoreApplication::translate("Message", "kept-results.csv"),
         QCoreApplication::translate("Message", "CSV files (*.csv)"), QStringLiteral("csv"));
-    if (!path.isEmpty() && !WriteChosen(path, ResultsCsv(listed, app::WordsOf))) {
+    if (!path.isEmpty() && !WriteChosen(path, ResultsCsv(listed, evaluation::WordsOf))) {
         app::MsgBox(parent, kCsvNotSaved);
     }
 }

@@ -18,6 +18,7 @@
 #include "print_jobs.h"
 #include "results/frmProfile.h"
 #include "results/frmResults.h"
+#include "results/kept_results_folder.h"
 #include "shell/frmAbout.h"
 #include "shell/frmInstr.h"
 #include "shell/frmTestMain.h"
@@ -156,7 +157,7 @@ class AccessTest : public QObject {
         QVERIFY(evaluation->Text1->font().pointSizeF() <= 12);
         evaluation->cmdProfile->click();
         QCOMPARE(Faults(*evaluation->ProfileWindow()), QString());
-        frmResults results(orv::app::KeptResultsFolder());
+        frmResults results(orv::results::KeptResultsFolder());
         QCOMPARE(Faults(results), QString());
 
         std::string loadfn;
@@ -249,18 +250,22 @@ class AccessTest : public QObject {
         QTRY_COMPARE(QApplication::focusWidget(), test.controls()->cmdProcess);
         answer(2);
         answer(3);
-        // Back by key, then by button: the question again, its answer selected,
-        // which Return takes as it stands; the evaluation is the same.
-        for (int qno = 3; qno >= 2; --qno) {
+        // Back by key, then by button down to the first question, where Back
+        // goes off: the question again, its answer selected, which Return
+        // takes as it stands; the evaluation is the same. The keys go on
+        // from Process, never from the disabled Back.
+        for (int qno = 3; qno >= 1; --qno) {
             const frmTest::Controls& c = *test.controls();
             qno == 3 ? QTest::keyClick(c.cmdProcess, Qt::Key_Left, Qt::AltModifier)
                      : QTest::mouseClick(c.cmdBack, Qt::LeftButton);
             QVERIFY(c.Option1[Qt::Key_3 - keys[qno - 1]]->isChecked());
-            QCOMPARE(QApplication::focusWidget(), c.cmdProcess);
+            QTRY_COMPARE(QApplication::focusWidget(), c.cmdProcess);
             // The status lines and the question, as Process describes them.
             QCOMPARE(c.cmdProcess->accessibleDescription(), Described(qno));
         }
+        QVERIFY(!test.controls()->cmdBack->isEnabled());
         Press(Qt::Key_Return);
+        answer(2);
         answer(3);
         answer(4);
         QPointer<frmEval> evaluation = test.EvaluationWindow();

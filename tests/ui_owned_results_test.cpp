@@ -8,15 +8,15 @@
 #include <QFileDialog>
 #include <set>
 
-#include "app/language.h"
-#include "app/saved_files_folder.h"
 #include "app/settings_file.h"
 #include "evaluation/frmEval.h"
+#include "evaluation/language_words.h"
 #include "persistence_support.h"
 #include "results/core/kept_results.h"
 #include "results/core/result_file.h"
 #include "results/frmProfile.h"
 #include "results/frmResults.h"
+#include "results/kept_results_folder.h"
 #include "shell/frmTestMain.h"
 #include "testing/frmTest.h"
 #include "ui_support.h"
@@ -163,7 +163,7 @@ class OwnedResultsTest : public QObject {
         odd.ended = orv::LocalTimeAt(at - 1);
         odd.scales[0].name = "Caf\xe9, \"Achievement\"";
         QVERIFY(orv::KeepResult(folder_, odd));
-        const auto words = orv::app::WordsOf("de");
+        const auto words = orv::evaluation::WordsOf("de");
         auto record = std::make_unique<orv::TestRecord>();
         const orv::KeptResult german = orv::MakeKeptResult(
             *record, 1, orv::Evaluate(*record, 1, 2026, words), orv::LocalTimeAt(at + 1), words);
@@ -254,7 +254,7 @@ class OwnedResultsTest : public QObject {
         return test.EvaluationWindow();
     }
 
-    const std::string folder_ = orv::app::KeptResultsFolder();
+    const std::string folder_ = orv::results::KeptResultsFolder();
     MessageLog log_;
     frmTestMain main_;
 };
