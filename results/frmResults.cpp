@@ -169,7 +169,7 @@ void frmResults::Refresh() {
     const bool any = std::any_of(listed_.begin(), listed_.end(),
                                  [](const orv::ListedResult& listed) { return listed.result; });
     cmdExportCsv->setEnabled(any);
-    cmdDeleteAll->setEnabled(any);
+    cmdDeleteAll->setEnabled(!orv::KeptResultFiles(folder_).empty());
     SelectionChanged();
 }
 
@@ -264,8 +264,7 @@ void frmResults::cmdExportCsv_Click() {
 
 void frmResults::cmdDeleteAll_Click() {
     Refresh();
-    const auto count = std::count_if(listed_.begin(), listed_.end(),
-                                     [](const orv::ListedResult& listed) { return listed.result; });
+    const auto count = orv::KeptResultFiles(folder_).size();
     if (count == 0) {
         return;
     }

@@ -106,14 +106,16 @@ class OwnedResultsTest : public QObject {
         }
     }
 
-    // Everything else is removed even where one result cannot be, which is
-    // named and not counted; what the user put there stays and is shown.
+    // Every result, readable or not, and every temporary file is removed even
+    // where one result cannot be, which is named and not counted; what the
+    // user put there stays and is shown.
     void deleteAllLeavesOnlyForeignFilesAndNamesWhatItCannotRemove() {
         for (int answer : {2, 1, 0}) delete TakeTest(main_, answer);
         const auto kept = orv::ListKeptResults(folder_);
         QCOMPARE(kept.size(), std::size_t{3});
         std::ofstream(folder_ + "/notes.txt") << "mine";
-        std::ofstream(folder_ + "/zz.result") << "orvane-result\t1\n";
+        std::ofstream(folder_ + "/zz.result") << "orvane-result\t9\n";  // broken, or newer
+        std::ofstream(folder_ + "/photo.result") << "\x89PNG";
         std::ofstream(folder_ + "/.saving-0123abcd") << "orvane-res";
         const std::string stuck = kept[1].name;
         if (!SetUnremovable(folder_ + "/" + stuck, true))
@@ -125,16 +127,16 @@ class OwnedResultsTest : public QObject {
         SetUnremovable(folder_ + "/" + stuck, false);
         QCOMPARE(log_.Texts(),
                  (std::vector<std::string>{
-                     "Delete all 3 kept results? Their files are removed for good.",
-                     "Kept results deleted: 2. These files could not be removed: " + stuck + "."}));
+                     "Delete all 4 kept results? Their files are removed for good.",
+                     "Kept results deleted: 3. These files could not be removed: " + stuck + "."}));
         std::set<std::string> left;
         for (const auto& entry : fs::directory_iterator(folder_))
             left.insert(entry.path().filename());
-        QCOMPARE(left, (std::set<std::string>{"notes.txt", "zz.result", stuck}));
+        QCOMPARE(left, (std::set<std::string>{"notes.txt", "photo.result", stuck}));
         QCOMPARE(results.lstResults->count(), 2);
         QCOMPARE(results.lblOthers->text(),
                  "The folder of the kept results also holds files that are not results: "
-                 "notes.txt. They are left as they are.");
+                 "notes.txt, photo.result. They are left as they are.");
     }
 
     // A copy holds the kept bytes for the user only; the CSV, read by

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
+#include <string_view>
 #include <system_error>
 
 #include "persistence/core/durable_file.h"
@@ -27,6 +29,20 @@ std::vector<std::string> NamesIn(const std::string& folder, Wanted wanted) {
     return names;
 }
 
+// A kept result of any version, readable or not: a plain file with a result's
+// name that begins with the format's name.
+bool IsResultFile(const fs::directory_entry& entry) {
+    constexpr std::string_view kFormatName = "orvane-result\t";
+    std::error_code error;
+    if (!IsKeptResultName(entry.path().filename().string()) || !entry.is_regular_file(error)) {
+        return false;
+    }
+    std::string start(kFormatName.size(), '\0');
+    std::ifstream in(entry.path(), std::ios::binary);
+    in.read(start.data(), static_cast<std::streamsize>(start.size()));
+    return in.gcount() == static_cast<std::streamsize>(start.size()) && start == kFormatName;
+}
+
 bool IsTemporary(const fs::directory_entry& entry) {
     std::error_code error;
     return IsTemporaryName(entry.path().filename().string()) && entry.is_regular_file(error);
@@ -44,8 +60,8 @@ DeletedResults DeleteAllKeptResults(const std::string& folder) {
         }
         return removed;
     };
-    for (const ListedResult& listed : ListKeptResults(folder)) {
-        if (listed.result && remove(listed.name)) {
+    for (const std::string& name : KeptResultFiles(folder)) {
+        if (remove(name)) {
             ++outcome.deleted;
         }
     }
@@ -56,11 +72,13 @@ DeletedResults DeleteAllKeptResults(const std::string& folder) {
     return outcome;
 }
 
+std::vector<std::string> KeptResultFiles(const std::string& folder) {
+    return NamesIn(folder, IsResultFile);
+}
+
 std::vector<std::string> OtherFilesIn(const std::string& folder) {
     return NamesIn(folder, [](const fs::directory_entry& entry) {
-        std::error_code error;
-        const std::string name = entry.path().filename().string();
-        return !IsTemporary(entry) && !(IsKeptResultName(name) && entry.is_regular_file(error));
+        return !IsTemporary(entry) && !IsResultFile(entry);
     });
 }
 
