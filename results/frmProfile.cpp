@@ -24,6 +24,7 @@
 #include "results/pdf_export.h"
 #include "results/profile_chart.h"
 #include "results/result_document.h"
+#include "results/result_names.h"
 
 namespace app = orv::app;
 namespace evaluation = orv::evaluation;
@@ -116,6 +117,9 @@ frmProfile::frmProfile(const orv::KeptResult& result, const orv::KeptResult* ear
         new QLabel(evaluation::FromWordsText(orv::ProfileTitle(view_.later.testno, words), words));
     lblTitle->setFont(app::SansFont(12, true));
     lblDates = new QLabel(evaluation::FromWordsText(orv::ProfileDates(view_, words), words));
+    if (const QString names = orv::results::NamesLine(view_); !names.isEmpty()) {
+        lblDates->setText(lblDates->text() + QLatin1Char('\n') + names);
+    }
     Chart = new ProfileChart(view_, nullptr);
     Legend = LegendOf(view_.later.testno, words);
     tblFigures = FiguresTable(view_, words, nullptr);

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QInputDialog>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -43,8 +44,12 @@ QString ItemText(const orv::ListedResult& listed) {
     if (!listed.result) {
         return frmResults::tr("%1 (not a readable result)").arg(app::FromFilePath(listed.name));
     }
-    return QString::fromLatin1(orv::ShownTime(listed.result->ended)) + QStringLiteral("   ") +
-           TitleOf(*listed.result);
+    QString text = QString::fromLatin1(orv::ShownTime(listed.result->ended)) +
+                   QStringLiteral("   ") + TitleOf(*listed.result);
+    if (!listed.result->name.empty()) {
+        text += QStringLiteral("   ") + QString::fromStdString(listed.result->name);
+    }
+    return text;
 }
 
 }  // namespace
@@ -78,10 +83,11 @@ frmResults::frmResults(std::string folder) : QWidget(nullptr), folder_(std::move
     cmdExportCsv = new QPushButton(tr("Export all as CSV\u2026"));
     cmdDeleteAll = new QPushButton(tr("Delete all kept results\u2026"));
     cmdOpenFile = new QPushButton(tr("Open a result file\u2026"));
+    cmdName = new QPushButton(tr("Name\u2026"));
     // Two by two, each wide enough for its text in any language and size.
     auto* all_buttons = new QGridLayout;
     int place = 0;
-    for (QPushButton* button : {cmdOpenFile, cmdSaveCopy, cmdExportCsv, cmdDeleteAll}) {
+    for (QPushButton* button : {cmdName, cmdSaveCopy, cmdOpenFile, cmdExportCsv, cmdDeleteAll}) {
         all_buttons->addWidget(button, place / 2, place % 2);
         ++place;
     }
@@ -93,7 +99,7 @@ frmResults::frmResults(std::string folder) : QWidget(nullptr), folder_(std::move
     layout->addLayout(buttons);
     layout->addLayout(all_buttons);
     // Measured in the window's font, which the buttons have only from here on.
-    for (QPushButton* button : {cmdOpenFile, cmdSaveCopy, cmdExportCsv, cmdDeleteAll}) {
+    for (QPushButton* button : {cmdName, cmdSaveCopy, cmdOpenFile, cmdExportCsv, cmdDeleteAll}) {
         button->setMinimumWidth(std::max(app::Pixels(1095), app::WidthToFit(button)));
     }
 
@@ -106,6 +112,7 @@ frmResults::frmResults(std::string folder) : QWidget(nullptr), folder_(std::move
     connect(cmdSaveCopy, &QPushButton::clicked, this, &frmResults::cmdSaveCopy_Click);
     connect(cmdExportCsv, &QPushButton::clicked, this, &frmResults::cmdExportCsv_Click);
     connect(cmdDeleteAll, &QPushButton::clicked, this, &frmResults::cmdDeleteAll_Click);
+    connect(cmdName, &QPushButton::clicked, this, &frmResults::cmdName_Click);
     connect(cmdOpenFile, &QPushButton::clicked, this,
             [this] { orv::results::OpenResultFile(this, folder_); });
     new QShortcut(QKeySequence::Cancel, this, this, &frmResults::cmdClose_Click);
@@ -208,6 +215,7 @@ void frmResults::SelectionChanged() {
     cmdShow->setEnabled(one);
     cmdDelete->setEnabled(one);
     cmdSaveCopy->setEnabled(one);
+    cmdName->setEnabled(one);
     cmdCompare->setEnabled(same_test);
 }
 
@@ -286,6 +294,45 @@ void frmResults::cmdDeleteAll_Click() {
                               .arg(deleted.deleted)
                               .arg(names.join(QStringLiteral(", ")))
                               .toStdString());
+    }
+}
+
+// The whole result is kept anew with the name; the new file stays selected.
+void frmResults::cmdName_Click() {
+    const auto selected = Selected();
+    if (selected.size() != 1 || !selected[0]->result) {
+        return;
+    }
+    bool ok = false;
+    const QString typed =
+        QInputDialog::getText(this, tr("Name"),
+                              tr("Whose result is this? A name such as \"Me\", \"Anna\" or a "
+                                 "pseudonym, or nothing for none:"),
+                              QLineEdit::Normal, QString::fromStdString(selected[0]->result->name),
+                              &ok)
+            .trimmed();
+    if (!ok) {
+        return;
+    }
+    const std::string name = typed.toStdString();
+    if (!name.empty() && !orv::IsPossibleName(name)) {
+        app::MsgBox(this, tr("A name has at most %1 characters and no line breaks or tabs. The "
+                             "result was not changed.")
+                              .arg(orv::kLongestResultName)
+                              .toStdString());
+        return;
+    }
+    const auto named = orv::NameKeptResult(folder_, selected[0]->name, name);
+    if (!named) {
+        app::MsgBox(this, tr("The result could not be named. It was not changed.").toStdString());
+        return;
+    }
+    lstResults->clearSelection();
+    Refresh();
+    for (std::size_t row = 0; row < listed_.size(); ++row) {
+        if (listed_[row].name == *named) {
+            lstResults->setCurrentRow(int(row));
+        }
     }
 }
 

@@ -13,7 +13,8 @@ class QPushButton;
 
 // The kept results, newest first: shows one in the evaluation window,
 // compares two of one test in the profile window, deletes one or all, saves
-// a copy of one, exports all as CSV and opens a result file from elsewhere.
+// a copy of one, names one, exports all as CSV and opens a result file from
+// elsewhere.
 class frmResults : public QWidget {
     Q_OBJECT
   public:
@@ -29,6 +30,7 @@ class frmResults : public QWidget {
     void cmdSaveCopy_Click();
     void cmdExportCsv_Click();
     void cmdDeleteAll_Click();
+    void cmdName_Click();
     void cmdClose_Click();
 
     QLabel* Label1 = nullptr;
@@ -43,6 +45,7 @@ class frmResults : public QWidget {
     QPushButton* cmdExportCsv = nullptr;
     QPushButton* cmdDeleteAll = nullptr;
     QPushButton* cmdOpenFile = nullptr;
+    QPushButton* cmdName = nullptr;
 
   protected:
     void changeEvent(QEvent* event) override;

@@ -1,6 +1,7 @@
 // The user's say over the kept results: keeping switched off, all deleted,
 // a copy saved out and opened back, all exported as CSV.
 #include <QFileDialog>
+#include <QInputDialog>
 #include <set>
 
 #include "app/settings_file.h"
@@ -151,8 +152,9 @@ class OwnedResultsTest : public QObject {
         QVERIFY(orv::KeepResult(folder_, odd));
         const auto words = orv::evaluation::WordsOf("de");
         auto record = std::make_unique<orv::TestRecord>();
-        const orv::KeptResult german = orv::MakeKeptResult(
+        orv::KeptResult german = orv::MakeKeptResult(
             *record, 1, orv::Evaluate(*record, 1, 2026, words), orv::LocalTimeAt(at + 1), words);
+        german.name = "Ren\u00e9, \"R\"";
         QVERIFY(orv::KeepResult(folder_, german));
         const auto kept = orv::ListKeptResults(folder_);
 
@@ -194,20 +196,53 @@ class OwnedResultsTest : public QObject {
         QVERIFY(python.waitForFinished() && python.exitCode() == 0);
         const QJsonArray rows = QJsonDocument::fromJson(python.readAllStandardOutput()).array();
         QCOMPARE(rows.size(), 5);
-        QCOMPARE(rows[0].toArray().size(), 34);
+        QCOMPARE(rows[0].toArray().size(), 35);
         for (int row = 1; row < 5; ++row) {
             const QJsonArray fields = rows[row].toArray();
             const orv::KeptResult& result = *after[row - 1].result;
             QCOMPARE(fields[0].toString().toStdString(), after[row - 1].name);
-            QCOMPARE(fields[3].toString().toStdString(), orv::IsoTimeText(result.ended));
+            QCOMPARE(fields[4].toString().toStdString(), orv::IsoTimeText(result.ended));
             for (int scale = 0; scale < orv::kScales; ++scale)
-                QCOMPARE(fields[5 + 3 * scale].toString().toInt(), int(result.scales[scale].score));
+                QCOMPARE(fields[6 + 3 * scale].toString().toInt(), int(result.scales[scale].score));
         }
         const auto field = [&](int row, int column) { return rows[row][column].toString(); };
-        QCOMPARE(field(1, 1), "Test der zwischenmenschlichen und sozialen Eigenschaften");
-        QCOMPARE(field(1, 4) + "|" + field(1, 6), "Aggressivit\u00e4t|Keine Antworten");
-        QCOMPARE(field(2, 10) + "|" + field(2, 12), "Energy Level|Positive");
-        QCOMPARE(field(3, 4), "Caf\u00e9, \"Achievement\"");
+        QCOMPARE(field(1, 1) + "|" + field(1, 2),
+                 "Ren\u00e9, \"R\"|Test der zwischenmenschlichen und sozialen Eigenschaften");
+        QCOMPARE(field(1, 5) + "|" + field(1, 7), "Aggressivit\u00e4t|Keine Antworten");
+        QCOMPARE(field(2, 1) + "|" + field(2, 11) + "|" + field(2, 13), "|Energy Level|Positive");
+        QCOMPARE(field(3, 5), "Caf\u00e9, \"Achievement\"");
+    }
+
+    // Named, a result is kept anew in format 3 in place of its format-1
+    // file; compared with an unnamed one, the profile says whose is whose.
+    void aNamedResultIsComparedWithAnUnnamedOne() {
+        delete TakeTest(main_, 2);
+        QTest::qWait(1100);
+        delete TakeTest(main_, 1);
+        const auto kept = orv::ListKeptResults(folder_);
+        frmResults results(folder_);
+        QTimer::singleShot(0, [] {
+            auto* dialog = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            dialog->setTextValue(" Anna \u00f1 ");
+            dialog->accept();
+        });
+        results.cmdName->click();
+        const auto named = orv::ListKeptResults(folder_);
+        QCOMPARE(named.size(), std::size_t{2});
+        QVERIFY(!fs::exists(folder_ + "/" + kept[0].name));
+        QVERIFY(ReadBytes(folder_ + "/" + named[0].name).starts_with("orvane-result\t3\n"));
+        QVERIFY(ReadBytes(folder_ + "/" + named[1].name).starts_with("orvane-result\t1\n"));
+        QVERIFY(results.lstResults->item(0)->text().endsWith("   Anna \u00f1"));
+        QCOMPARE(results.lstResults->currentRow(), 0);
+        results.lstResults->item(1)->setSelected(true);
+        results.cmdCompare->click();
+        const QPointer<frmProfile> compared = Newest<frmProfile>();
+        QVERIFY(compared);
+        QVERIFY(compared->lblDates->text().endsWith(
+            "\nEarlier result (paler bars): no name. Later result: Anna \u00f1."));
+        QCOMPARE(compared->tblFigures->item(2, 3)->text(), "-1");  // Energy Level, 2 to 1
+        delete compared;
     }
 
   private:

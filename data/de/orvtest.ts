@@ -204,6 +204,21 @@
     </message>
 </context>
 <context>
+    <name>Profile</name>
+    <message>
+        <source>no name</source>
+        <translation>ohne Namen</translation>
+    </message>
+    <message>
+        <source>Result of %1</source>
+        <translation>Ergebnis von %1</translation>
+    </message>
+    <message>
+        <source>Earlier result (paler bars): %1. Later result: %2.</source>
+        <translation>Früheres Ergebnis (blassere Balken): %1. Späteres Ergebnis: %2.</translation>
+    </message>
+</context>
+<context>
     <name>ProfileChart</name>
     <message>
         <source>Profile chart</source>
@@ -406,6 +421,26 @@
     <message>
         <source>Kept results deleted: %1. These files could not be removed: %2.</source>
         <translation>Gelöschte Ergebnisse: %1. Diese Dateien konnten nicht entfernt werden: %2.</translation>
+    </message>
+    <message>
+        <source>Name…</source>
+        <translation>Name…</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Whose result is this? A name such as &quot;Me&quot;, &quot;Anna&quot; or a pseudonym, or nothing for none:</source>
+        <translation>Wessen Ergebnis ist das? Ein Name wie „Ich“, „Anna“ oder ein Pseudonym, oder nichts für keinen Namen:</translation>
+    </message>
+    <message>
+        <source>A name has at most %1 characters and no line breaks or tabs. The result was not changed.</source>
+        <translation>Ein Name hat höchstens %1 Zeichen und keine Zeilenumbrüche oder Tabulatoren. Das Ergebnis wurde nicht geändert.</translation>
+    </message>
+    <message>
+        <source>The result could not be named. It was not changed.</source>
+        <translation>Dem Ergebnis konnte kein Name gegeben werden. Es wurde nicht geändert.</translation>
     </message>
 </context>
 <context>

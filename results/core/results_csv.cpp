@@ -43,7 +43,7 @@ void AppendRow(std::string& csv, const std::vector<std::string>& fields) {
 }  // namespace
 
 std::string ResultsCsv(const std::vector<ListedResult>& listed, const WordsOfLanguage& words_of) {
-    std::vector<std::string> heading = {"file", "test", "language", "ended"};
+    std::vector<std::string> heading = {"file", "name", "test", "language", "ended"};
     for (int scale = 1; scale <= kScales; ++scale) {
         const std::string number = std::to_string(scale);
         heading.insert(heading.end(), {"scale " + number, "score " + number, "verdict " + number});
@@ -59,8 +59,9 @@ std::string ResultsCsv(const std::vector<ListedResult>& listed, const WordsOfLan
         const auto text = [&](const std::string& own) {
             return words.utf8() ? own : Latin1ToUtf8(own);
         };
-        std::vector<std::string> row = {text(entry.name), text(words.TestTitle(result.testno)),
-                                        result.language, IsoTimeText(result.ended)};
+        std::vector<std::string> row = {entry.name, result.name,
+                                        text(words.TestTitle(result.testno)), result.language,
+                                        IsoTimeText(result.ended)};
         for (const KeptScale& scale : result.scales) {
             row.insert(row.end(), {text(scale.name), std::to_string(scale.score),
                                    text(words.Verdict(scale.verdict))});

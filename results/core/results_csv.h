@@ -15,7 +15,7 @@ using WordsOfLanguage = std::function<const EvaluationWords&(const std::string& 
 // The readable kept results of a listing as CSV (RFC 4180: fields separated
 // by commas, quoted where they hold a comma, a quote or a line end, rows
 // ended by CR LF), UTF-8: a heading row, then a row per result with its
-// file, test, language, the moment it ended, and the name, score and verdict
+// file, name, test, language, the moment it ended, and the name, score and verdict
 // of each of its scales, in its own language (docs/result-format.md).
 std::string ResultsCsv(const std::vector<ListedResult>& listed, const WordsOfLanguage& words_of);
 
