@@ -19,8 +19,10 @@
 #include "app/message_box.h"
 #include "evaluation/frmEval.h"
 #include "evaluation/language_words.h"
+#include "results/core/comparison.h"
 #include "results/core/delete_all_results.h"
 #include "results/core/profile.h"
+#include "results/frmComparison.h"
 #include "results/frmProfile.h"
 #include "results/keep_choice.h"
 #include "results/result_export.h"
@@ -195,11 +197,15 @@ void frmResults::SelectionChanged() {
     const bool readable =
         std::all_of(selected.begin(), selected.end(), [](const auto* s) { return s->result; });
     const bool one = selected.size() == 1 && readable;
-    const bool two = selected.size() == 2 && readable;
-    const bool same_test = two && selected[0]->result->testno == selected[1]->result->testno;
+    const bool several = selected.size() >= 2 && readable;
+    const bool same_test =
+        several && std::all_of(selected.begin(), selected.end(), [&](const auto* s) {
+            return s->result->testno == selected[0]->result->testno;
+        });
 
     QString hint =
-        tr("Select a result to show or delete it, or two results of one test to compare them.");
+        tr("Select a result to show or delete it, or two to six results of one test to compare "
+           "them.");
     if (!readable) {
         for (const auto* s : selected) {
             if (!s->result) {
@@ -207,8 +213,13 @@ void frmResults::SelectionChanged() {
                            .arg(app::FromFilePath(s->name));
             }
         }
-    } else if (two && !same_test) {
-        hint = QCoreApplication::translate("Message", orv::kDifferentTests);
+    } else if (several && !same_test) {
+        hint = selected.size() == 2
+                   ? QCoreApplication::translate("Message", orv::kDifferentTests)
+                   : tr("These results are of different tests, whose scales differ, so they "
+                        "can't be compared.");
+    } else if (selected.size() > orv::kMostCompared) {
+        hint = tr("At most six results can be compared at once.");
     }
     lblHint->setText(listed_.empty() ? QString() : hint);
     lstResults->setAccessibleDescription(lblHint->text());
@@ -216,7 +227,7 @@ void frmResults::SelectionChanged() {
     cmdDelete->setEnabled(one);
     cmdSaveCopy->setEnabled(one);
     cmdName->setEnabled(one);
-    cmdCompare->setEnabled(same_test);
+    cmdCompare->setEnabled(same_test && selected.size() <= orv::kMostCompared);
 }
 
 void frmResults::cmdShow_Click() {
@@ -231,11 +242,23 @@ void frmResults::cmdShow_Click() {
 
 void frmResults::cmdCompare_Click() {
     const auto selected = Selected();
-    if (!cmdCompare->isEnabled() || selected.size() != 2) {
+    if (!cmdCompare->isEnabled() || selected.size() < 2) {
         return;
     }
-    auto* window = new frmProfile(*selected[0]->result, &*selected[1]->result);
-    app::ShowInFront(window);
+    // Two as the profile has always shown them; more side by side.
+    if (selected.size() == 2) {
+        app::ShowInFront(new frmProfile(*selected[0]->result, &*selected[1]->result));
+        return;
+    }
+    std::vector<orv::KeptResult> results;  // oldest first, as the list has them
+    for (auto s = selected.rbegin(); s != selected.rend(); ++s) {
+        results.push_back(*(*s)->result);
+    }
+    const auto comparison =
+        orv::CompareSeveral(results, evaluation::WordsOf(results.back().language));
+    if (comparison) {
+        app::ShowInFront(new frmComparison(*comparison));
+    }
 }
 
 void frmResults::cmdDelete_Click() {

@@ -8,7 +8,9 @@
 #include "evaluation/frmEval.h"
 #include "evaluation/language_words.h"
 #include "persistence_support.h"
+#include "results/comparison_chart.h"
 #include "results/core/kept_results.h"
+#include "results/frmComparison.h"
 #include "results/frmProfile.h"
 #include "results/frmResults.h"
 #include "results/kept_results_folder.h"
@@ -243,6 +245,51 @@ class OwnedResultsTest : public QObject {
             "\nEarlier result (paler bars): no name. Later result: Anna \u00f1."));
         QCOMPARE(compared->tblFigures->item(2, 3)->text(), "-1");  // Energy Level, 2 to 1
         delete compared;
+    }
+
+    // Three of one test compare oldest first, with the change from the first
+    // to the last; six are drawn with six shades per scale that differ in grey.
+    void severalResultsCompareOldestFirstInShadesThatDifferInGrey() {
+        for (int answer : {2, 1, 0}) delete TakeTest(main_, answer);
+        frmResults results(folder_);
+        for (int row = 0; row < 3; ++row) results.lstResults->item(row)->setSelected(true);
+        results.cmdCompare->click();
+        const QPointer<frmComparison> compared = Newest<frmComparison>();
+        QVERIFY(compared && compared->tblFigures->columnCount() == 5);
+        QCOMPARE(
+            compared->tblFigures->item(2, 1)->text() + compared->tblFigures->item(2, 4)->text(),
+            "2-2");  // Energy Level: 2 first, 0 last
+        delete compared;
+
+        orv::Comparison six;
+        for (int i = 0; i < 6; ++i) {
+            orv::Profile profile;
+            profile.ended = orv::LocalTimeAt(1796000000 + 60 * i);
+            for (auto& scale : profile.scales) scale.share = 0.5 + 0.1 * i, scale.score = i;
+            profile.scales[0].name = "Scale";
+            six.profiles.push_back(profile);
+        }
+        six.profiles[0].name = "Anna";
+        ComparisonChart chart(six, nullptr);
+        chart.resize(800, chart.sizeHint().height());
+        const QImage image = chart.grab().toImage();
+        const int background = qGray(image.pixel(image.width() - 1, 0)), x = image.width() * 3 / 4;
+        QList<int> greys;  // of each bar, from the top, at its middle
+        for (int y = 0, from = -1; y < image.height(); ++y) {
+            const bool bar = qGray(image.pixel(x, y)) != background;
+            if (bar && from < 0)
+                from = y;
+            if (!bar && from >= 0)
+                greys << qGray(image.pixel(x, (from + y) / 2)), from = -1;
+        }
+        QCOMPARE(greys.size(), 60);
+        for (int at = 0; at < 60; ++at)
+            QVERIFY2(at % 6 == 0 || greys[at] >= greys[at - 1] + 20,
+                     qPrintable(QString::number(at)));
+        QVERIFY(chart.accessibleDescription().startsWith(
+            "Scale: 1. Anna, " + QString::fromStdString(orv::ShownTime(six.profiles[0].ended)) +
+            ": 0; 2. "));
+        QVERIFY(chart.accessibleDescription().contains("; change from the first to the last: +5."));
     }
 
   private:

@@ -1,6 +1,7 @@
 // Timings of the results windows, run by hand on a real display:
 //   xvfb-run -a build/tools/results_bench
-// The profile window from pressing Profile until its chart is painted; a PDF
+// The profile window from pressing Profile until its chart is painted; six
+// results compared, from opening the window until its chart is painted; a PDF
 // made and written; the list of 1,000 named results from opening until shown.
 #include <QApplication>
 #include <QElapsedTimer>
@@ -13,7 +14,9 @@
 
 #include "evaluation/frmEval.h"
 #include "persistence/core/durable_file.h"
+#include "results/comparison_chart.h"
 #include "results/core/kept_results.h"
+#include "results/frmComparison.h"
 #include "results/frmProfile.h"
 #include "results/frmResults.h"
 #include "results/profile_chart.h"
@@ -82,6 +85,20 @@ int main(int argc, char** argv) {
             return evaluation.ProfileWindow()->Chart;
         },
         [&] { delete evaluation.ProfileWindow(); });
+    std::vector<orv::KeptResult> taken;
+    for (int seconds = 0; seconds < 6; ++seconds) {
+        taken.push_back(Result(seconds));
+    }
+    const orv::Comparison six = *orv::CompareSeveral(taken, orv::EvaluationWords::English());
+    std::unique_ptr<frmComparison> compared;
+    Time(
+        "six results compared, opened to painted:",
+        [&]() -> QWidget* {
+            compared = std::make_unique<frmComparison>(six);
+            compared->show();
+            return compared->Chart;
+        },
+        [&] { compared.reset(); });
     const QTemporaryDir folder;
     Time("PDF of a result, made and written:", [&]() -> QWidget* {
         const QByteArray pdf = orv::results::ResultPdf(result, orv::ViewOf(result));
