@@ -9,6 +9,21 @@
     </message>
 </context>
 <context>
+    <name>ComparisonChart</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1: %2; change from the first to the last: %3.</source>
+        <translation>%1: %2; Veränderung vom ersten zum letzten: %3.</translation>
+    </message>
+    <message>
+        <source>Comparison chart</source>
+        <translation>Vergleichsdiagramm</translation>
+    </message>
+</context>
+<context>
     <name>HelpViewer</name>
     <message>
         <source>The help file could not be opened.
@@ -249,6 +264,21 @@
     </message>
 </context>
 <context>
+    <name>frmComparison</name>
+    <message>
+        <source>Compared figures</source>
+        <translation>Verglichene Werte</translation>
+    </message>
+    <message>
+        <source>Comparison - %1</source>
+        <translation>Vergleich - %1</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
+<context>
     <name>frmEval</name>
     <message>
         <source>Personality Evaluation</source>
@@ -375,10 +405,6 @@
         <translation>Gespeicherte Ergebnisse, neueste zuerst:</translation>
     </message>
     <message>
-        <source>Select a result to show or delete it, or two results of one test to compare them.</source>
-        <translation>Wählen Sie ein Ergebnis aus, um es anzuzeigen oder zu löschen, oder zwei Ergebnisse desselben Tests, um sie zu vergleichen.</translation>
-    </message>
-    <message>
         <source>%1 is not a readable result. It is left as it is.</source>
         <translation>%1 ist kein lesbares Ergebnis. Die Datei bleibt unverändert.</translation>
     </message>
@@ -441,6 +467,18 @@
     <message>
         <source>The result could not be named. It was not changed.</source>
         <translation>Dem Ergebnis konnte kein Name gegeben werden. Es wurde nicht geändert.</translation>
+    </message>
+    <message>
+        <source>Select a result to show or delete it, or two to six results of one test to compare them.</source>
+        <translation>Wählen Sie ein Ergebnis aus, um es anzuzeigen oder zu löschen, oder zwei bis sechs Ergebnisse desselben Tests, um sie zu vergleichen.</translation>
+    </message>
+    <message>
+        <source>These results are of different tests, whose scales differ, so they can&apos;t be compared.</source>
+        <translation>Diese Ergebnisse stammen aus verschiedenen Tests mit unterschiedlichen Skalen und können daher nicht verglichen werden.</translation>
+    </message>
+    <message>
+        <source>At most six results can be compared at once.</source>
+        <translation>Es lassen sich höchstens sechs Ergebnisse auf einmal vergleichen.</translation>
     </message>
 </context>
 <context>
