@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QFont>
 #include <QIcon>
+#include <QPalette>
 #include <QString>
 #include <string>
 
@@ -38,9 +39,15 @@ void SetClientSize(QWidget* window, int width, int height);
 // dialog, as they do in dialogs.
 void PressButtonsWithReturn(QWidget* window);
 
-// Caption, icon, pale yellow background and font of a window, whose focused
-// control always shows its focus frame.
+// Caption, icon, colours and font of a window, whose focused control always
+// shows its focus frame. The colours are the pale yellow background with black
+// text on a light desktop, the desktop's own on a dark one; they follow a
+// change of the desktop's colours.
 void ApplyFormLook(QWidget* window, const QString& caption, double font_points);
+
+// A window without the pale yellow (the help viewer, a message box): the
+// desktop's colours, kept readable on a dark desktop, following their changes.
+void FollowDesktopColours(QWidget* window);
 
 // A small fixed window: a title bar with the close box only, the form look
 // with the default 8.25 pt font, and a fixed client size in twips.
@@ -50,8 +57,16 @@ void SetUpFixedDialog(QDialog* dialog, const QString& caption, int width, int he
 // the focus came there by keys, by mouse or at the opening.
 void KeepFocusVisible(QWidget* window);
 
-// Gives a label or option button the pale yellow background of its window.
-void PaintPaleYellow(QWidget* control);
+// Gives a label or option button the background of its window: pale yellow
+// with black text, or blue for a link (`text` Link), on a light desktop.
+void PaintPaleYellow(QWidget* control, QPalette::ColorRole text = QPalette::WindowText);
+
+// A control that keeps the desktop's colours in a pale yellow window (the
+// menu bar).
+void KeepDesktopColours(QWidget* control);
+
+// The column headers of a table, in the text's own colour on a dark desktop.
+void PaintHeaderReadable(QWidget* header);
 
 // Shows a window, or brings it to the front, and gives it the keyboard.
 void ShowInFront(QWidget* window);

@@ -88,6 +88,7 @@ QTableWidget* FiguresTable(const orv::ProfileView& view, const orv::EvaluationWo
     // Tab leaves the table; the arrows go from cell to cell.
     table->setTabKeyNavigation(false);
     table->verticalHeader()->hide();
+    app::PaintHeaderReadable(table->horizontalHeader());
     table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     table->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
@@ -136,8 +137,8 @@ frmProfile::frmProfile(const orv::KeptResult& result, const orv::KeptResult* ear
     // As wide as the buttons of the evaluation window.
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    const std::pair<QPushButton*, int> widths[] = {{cmdPrint, 1095}, {cmdSavePdf, 1815},
-                                                   {cmdClose, 1095}};
+    const std::pair<QPushButton*, int> widths[] = {
+        {cmdPrint, 1095}, {cmdSavePdf, 1815}, {cmdClose, 1095}};
     for (const auto& [button, width] : widths) {
         buttons->addWidget(button);
     }
