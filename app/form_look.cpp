@@ -182,26 +182,33 @@ void PaintColours(QWidget* widget, Colours colours) {
     widget->setPalette(palette);
 }
 
-// Where Qt tells of a change of the desktop's colours, the window and each
-// of its coloured controls take the new ones.
+// Where Qt tells of a change of the desktop's colours (or of its style, which
+// brings colours of its own), the window and each of its coloured controls
+// take the new ones, once Qt has settled them.
 class ColoursFollower : public QObject {
   public:
     explicit ColoursFollower(QWidget* window) : QObject(window) {
         window->installEventFilter(this);
     }
 
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::ApplicationPaletteChange) {
-            auto* window = static_cast<QWidget*>(watched);
-            const QList<QWidget*> widgets = window->findChildren<QWidget*>() << window;
-            for (QWidget* widget : widgets) {
-                const QVariant colours = widget->property(kColoursProperty);
-                if (colours.isValid()) {
-                    PaintColours(widget, Colours(colours.toInt()));
-                }
-            }
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::ApplicationPaletteChange ||
+            event->type() == QEvent::StyleChange) {
+            QMetaObject::invokeMethod(this, &ColoursFollower::Repaint, Qt::QueuedConnection);
         }
         return false;
+    }
+
+  private:
+    void Repaint() {
+        auto* window = static_cast<QWidget*>(parent());
+        const QList<QWidget*> widgets = window->findChildren<QWidget*>() << window;
+        for (QWidget* widget : widgets) {
+            const QVariant colours = widget->property(kColoursProperty);
+            if (colours.isValid()) {
+                PaintColours(widget, Colours(colours.toInt()));
+            }
+        }
     }
 };
 

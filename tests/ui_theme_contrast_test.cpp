@@ -206,6 +206,12 @@ std::vector<Measure> FocusOf(QWidget& window, const QString& name) {
     return measures;
 }
 
+// A style with its own colours, as a desktop changes both.
+void UseStyle(const QString& name) {
+    QApplication::setStyle(QStyleFactory::create(name));
+    QApplication::setPalette(QApplication::style()->standardPalette());
+}
+
 // Two results of the test of four questions, taken in the program and kept
 // again as ended at fixed moments, so that their windows look the same on every run.
 std::vector<orv::KeptResult> KeptAtFixedMoments() {
@@ -237,7 +243,7 @@ class ThemeContrastTest : public QObject {
     void everyTextStandsOutUnderEveryStyle() {
         QFETCH(QString, style);
         QFETCH(double, least);
-        QApplication::setStyle(QStyleFactory::create(style));
+        UseStyle(style);
         std::filesystem::remove_all(orv::app::KeptResultsFolder());
         ProgramFolderFile test_file(QStringLiteral("orv0.dll"), kFourQuestions);
         ProgramFolderFile saved(QStringLiteral("Mary.0"),
@@ -330,6 +336,34 @@ class ThemeContrastTest : public QObject {
         QVERIFY2(faults[1].isEmpty(), qPrintable(faults[1].join("; ")));
         QEXPECT_FAIL("", "the styles' own focus frames", Continue);
         QVERIFY2(faults[2].isEmpty(), qPrintable(faults[2].join("; ")));
+    }
+
+    // Open windows follow a change of the desktop's colours, and back.
+    void openWindowsFollowAChangeOfStyle() {
+        UseStyle("Fusion");
+        frmTestMain main;
+        orv::app::HelpViewer help;
+        help.OpenFile(QStringLiteral(ORV_DATA_DIR "/orvtest.hlp"));
+        QImage light[2];
+        QWidget* windows[2] = {&main, &help};
+        for (int i = 0; i < 2; ++i) {
+            windows[i]->show();
+            QVERIFY(QTest::qWaitForWindowExposed(windows[i]));
+            if (QWidget* focus = windows[i]->focusWidget())
+                focus->clearFocus();  // see below
+            light[i] = windows[i]->grab().toImage();
+        }
+        UseStyle("Adwaita-Dark");
+        QTest::qWait(300);  // the style's fading in of the buttons
+        QStringList faults;
+        for (QWidget* window : windows)
+            for (const Measure& m : TextsOf(*window, window->windowTitle()))
+                if (m.ratio < 4.5)
+                    faults << m.control + QString(": %1:1").arg(m.ratio, 0, 'f', 2);
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join("; ")));
+        UseStyle("Fusion");
+        QCoreApplication::processEvents();  // a change of style hides the focus frames
+        for (int i = 0; i < 2; ++i) QVERIFY(windows[i]->grab().toImage() == light[i]);
     }
 };
 
