@@ -18,6 +18,7 @@
 
 #include "app/core/centre.h"
 #include "app/core/contrast.h"
+#include "app/focus_ring.h"
 
 // Resources of a static library are registered by hand, outside any namespace.
 static void InitOrvaneResources() {
@@ -215,6 +216,7 @@ class ColoursFollower : public QObject {
 void FollowColours(QWidget* window, Colours colours) {
     PaintColours(window, colours);
     new ColoursFollower(window);
+    MarkFocusWhenDark(window);
 }
 
 }  // namespace
