@@ -153,11 +153,13 @@ std::vector<Measure> TextsOf(QWidget& window, const QString& name) {
     const QList<QWidget*> controls = window.findChildren<QWidget*>() << &window;
     for (QWidget* control : controls) {
         if (!control->isVisibleTo(&window) || !control->isEnabled())
-            continue;  // no text to read
+            continue;  // the guidelines leave out the texts of inactive controls
         const QPoint at = control->mapTo(&window, QPoint());
         for (const auto& [text, area] : TextAreas(control))
             if (!area.isEmpty())
-                measures.push_back({name, text.left(40), TextContrast(image, area.translated(at))});
+                measures.push_back(
+                    {name, text.isEmpty() ? control->metaObject()->className() : text.left(40),
+                     TextContrast(image, area.translated(at))});
     }
     return measures;
 }
