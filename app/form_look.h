@@ -3,9 +3,10 @@
 #include <QColor>
 #include <QFont>
 #include <QIcon>
-#include <QPalette>
 #include <QString>
 #include <string>
+
+#include "app/form_colours.h"
 
 class QDialog;
 class QWidget;
@@ -45,10 +46,6 @@ void PressButtonsWithReturn(QWidget* window);
 // change of the desktop's colours.
 void ApplyFormLook(QWidget* window, const QString& caption, double font_points);
 
-// A window without the pale yellow (the help viewer, a message box): the
-// desktop's colours, kept readable on a dark desktop, following their changes.
-void FollowDesktopColours(QWidget* window);
-
 // A small fixed window: a title bar with the close box only, the form look
 // with the default 8.25 pt font, and a fixed client size in twips.
 void SetUpFixedDialog(QDialog* dialog, const QString& caption, int width, int height);
@@ -56,17 +53,6 @@ void SetUpFixedDialog(QDialog* dialog, const QString& caption, int width, int he
 // The focused control of the window always shows its focus frame, whether
 // the focus came there by keys, by mouse or at the opening.
 void KeepFocusVisible(QWidget* window);
-
-// Gives a label or option button the background of its window: pale yellow
-// with black text, or blue for a link (`text` Link), on a light desktop.
-void PaintPaleYellow(QWidget* control, QPalette::ColorRole text = QPalette::WindowText);
-
-// A control that keeps the desktop's colours in a pale yellow window (the
-// menu bar).
-void KeepDesktopColours(QWidget* control);
-
-// The column headers of a table, in the text's own colour on a dark desktop.
-void PaintHeaderReadable(QWidget* header);
 
 // Shows a window, or brings it to the front, and gives it the keyboard.
 void ShowInFront(QWidget* window);

@@ -15,6 +15,7 @@
 #include "results/core/kept_results.h"
 #include "results/frmProfile.h"
 #include "results/frmResults.h"
+#include "results/kept_results_folder.h"
 #include "results/profile_chart.h"
 #include "shell/frmAbout.h"
 #include "shell/frmInstr.h"
@@ -208,17 +209,20 @@ std::vector<Measure> FocusOf(QWidget& window, const QString& name) {
     return measures;
 }
 
-// A style with its own colours, as a desktop changes both.
-void UseStyle(const QString& name) {
-    QApplication::setStyle(QStyleFactory::create(name));
+// A style with its own colours, as a desktop changes both; false when the
+// style is not installed (adwaita-qt6).
+bool UseStyle(const QString& name) {
+    QStyle* style = QStyleFactory::create(name);
+    QApplication::setStyle(style);
     QApplication::setPalette(QApplication::style()->standardPalette());
+    return style != nullptr;
 }
 
 // Two results of the test of four questions, taken in the program and kept
 // again as ended at fixed moments, so that their windows look the same on every run.
 std::vector<orv::KeptResult> KeptAtFixedMoments() {
     std::vector<orv::KeptResult> kept;
-    const std::string folder = orv::app::KeptResultsFolder();
+    const std::string folder = orv::results::KeptResultsFolder();
     for (const orv::ListedResult& listed : orv::ListKeptResults(folder))
         kept.push_back(*listed.result);
     std::filesystem::remove_all(folder);
@@ -245,8 +249,8 @@ class ThemeContrastTest : public QObject {
     void everyTextStandsOutUnderEveryStyle() {
         QFETCH(QString, style);
         QFETCH(double, least);
-        UseStyle(style);
-        std::filesystem::remove_all(orv::app::KeptResultsFolder());
+        QVERIFY2(UseStyle(style), qPrintable(style));
+        std::filesystem::remove_all(orv::results::KeptResultsFolder());
         ProgramFolderFile test_file(QStringLiteral("orv0.dll"), kFourQuestions);
         ProgramFolderFile saved(QStringLiteral("Mary.0"),
                                 QByteArray::fromStdString(MaryFileBytes()));
@@ -309,7 +313,7 @@ class ThemeContrastTest : public QObject {
         measure(*evaluation, "evaluation");
         const std::vector<orv::KeptResult> kept = KeptAtFixedMoments();
         QCOMPARE(kept.size(), std::size_t{2});
-        frmResults results(orv::app::KeptResultsFolder());
+        frmResults results(orv::results::KeptResultsFolder());
         measure(results, "results");
         frmProfile profile(kept[0], &kept[1]);
         measure(profile, "profile");
@@ -342,7 +346,7 @@ class ThemeContrastTest : public QObject {
 
     // Open windows follow a change of the desktop's colours, and back.
     void openWindowsFollowAChangeOfStyle() {
-        UseStyle("Fusion");
+        QVERIFY(UseStyle("Fusion"));
         frmTestMain main;
         orv::app::HelpViewer help;
         help.OpenFile(QStringLiteral(ORV_DATA_DIR "/orvtest.hlp"));
@@ -355,7 +359,7 @@ class ThemeContrastTest : public QObject {
                 focus->clearFocus();  // see below
             light[i] = windows[i]->grab().toImage();
         }
-        UseStyle("Adwaita-Dark");
+        QVERIFY(UseStyle("Adwaita-Dark"));
         QTest::qWait(300);  // the style's fading in of the buttons
         QStringList faults;
         for (QWidget* window : windows)
@@ -363,7 +367,7 @@ class ThemeContrastTest : public QObject {
                 if (m.ratio < 4.5)
                     faults << m.control + QString(": %1:1").arg(m.ratio, 0, 'f', 2);
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join("; ")));
-        UseStyle("Fusion");
+        QVERIFY(UseStyle("Fusion"));
         QCoreApplication::processEvents();  // a change of style hides the focus frames
         for (int i = 0; i < 2; ++i) QVERIFY(windows[i]->grab().toImage() == light[i]);
     }
