@@ -98,14 +98,15 @@ std::vector<std::pair<QString, QRect>> TextAreas(QWidget* w) {
     } else if (auto* button = qobject_cast<QAbstractButton*>(w);
                button && !button->text().isEmpty()) {
         QRect room = button->rect();
+        Qt::Alignment align = Qt::AlignCenter;
         if (!qobject_cast<QPushButton*>(w)) {
             QStyleOptionButton option;
             option.initFrom(button);
             room = w->style()->subElementRect(QStyle::SE_RadioButtonContents, &option, w);
+            align = Qt::AlignLeft | Qt::AlignVCenter;
         }
         const QString text = QString(button->text()).remove('&');
-        areas.push_back(
-            {text, metrics.boundingRect(room, Qt::AlignCenter, text).intersected(room)});
+        areas.push_back({text, metrics.boundingRect(room, int(align), text).intersected(room)});
     } else if (qobject_cast<QMenuBar*>(w) || qobject_cast<QMenu*>(w)) {
         for (QAction* action : w->actions()) {
             const QRect at = qobject_cast<QMenuBar*>(w)
@@ -133,8 +134,6 @@ std::vector<std::pair<QString, QRect>> TextAreas(QWidget* w) {
     } else if (qobject_cast<QPlainTextEdit*>(w) || qobject_cast<QTextEdit*>(w)) {
         areas.push_back(
             {w->accessibleName(), static_cast<QAbstractScrollArea*>(w)->viewport()->geometry()});
-    } else if (auto* line = qobject_cast<QLineEdit*>(w); line && !line->text().isEmpty()) {
-        areas.push_back({line->text(), line->contentsRect()});
     } else if (qobject_cast<ProfileChart*>(w)) {  // the scales' names
         areas.push_back(
             {"chart's names", QRect(4, w->height() / 8, w->width() / 6, w->height() * 3 / 4)});
@@ -156,8 +155,11 @@ std::vector<Measure> TextsOf(QWidget& window, const QString& name) {
         if (!control->isVisibleTo(&window) || !control->isEnabled())
             continue;  // the guidelines leave out the texts of inactive controls
         const QPoint at = control->mapTo(&window, QPoint());
+        QRect shown(at, control->size());  // what its parents (a scrolled area) leave in view
+        for (QWidget* parent = control; parent != &window; parent = parent->parentWidget())
+            shown &= QRect(parent->mapTo(&window, QPoint()), parent->size());
         for (const auto& [text, area] : TextAreas(control))
-            if (!area.isEmpty())
+            if (!area.isEmpty() && shown.contains(area.translated(at)))
                 measures.push_back(
                     {name, text.isEmpty() ? control->metaObject()->className() : text.left(40),
                      TextContrast(image, area.translated(at))});
