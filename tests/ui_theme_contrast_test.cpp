@@ -62,8 +62,9 @@ bool Blend(QRgb colour, QRgb back, QRgb ink) {
 }
 
 // The commonest colour of the area is its background; its texts, the colours
-// that stand out from it, make up a fiftieth of what stands out and are not
-// the smoothed edge of another. The weakest of them; 1 when none stands out.
+// that stand out from it and are not the smoothed edge of a stronger one, as
+// far as they make up a fiftieth of what stands out (or are the commonest).
+// The weakest of them; 1 when nothing stands out.
 double TextContrast(const QImage& image, const QRect& area) {
     std::map<QRgb, int> counts;
     for (int y = area.top(); y <= area.bottom(); ++y)
@@ -71,20 +72,26 @@ double TextContrast(const QImage& image, const QRect& area) {
     const QRgb back = std::max_element(counts.begin(), counts.end(), [](auto& a, auto& b) {
                           return a.second < b.second;
                       })->first;
-    std::vector<std::pair<QRgb, int>> inks;
+    std::vector<std::tuple<double, QRgb, int>> inks;  // strongest first
     int standing_out = 0;
     for (const auto& [colour, count] : counts)
         if (Contrast(colour, back) >= 1.5)
-            standing_out += count, inks.push_back({colour, count});
-    double weakest = 21;
-    for (const auto& [colour, count] : inks) {
-        const bool edge = std::any_of(inks.begin(), inks.end(), [&](auto& ink) {
-            return ink.first != colour && Blend(colour, back, ink.first);
-        });
-        if (!edge && count * 50 >= standing_out)
-            weakest = std::min(weakest, Contrast(colour, back));
+            standing_out += count, inks.push_back({Contrast(colour, back), colour, count});
+    std::sort(inks.rbegin(), inks.rend());
+    std::vector<std::pair<double, int>> texts;
+    for (std::size_t i = 0; i < inks.size(); ++i) {
+        const auto& [ratio, colour, count] = inks[i];
+        if (std::none_of(inks.begin(), inks.begin() + i,
+                         [&](auto& ink) { return Blend(colour, back, std::get<1>(ink)); }))
+            texts.push_back({ratio, count});
     }
-    return standing_out ? weakest : 1;
+    int commonest = 0;
+    for (const auto& text : texts) commonest = std::max(commonest, text.second);
+    double weakest = standing_out ? 21 : 1;
+    for (const auto& [ratio, count] : texts)
+        if (count * 50 >= standing_out || count == commonest)
+            weakest = std::min(weakest, ratio);
+    return weakest;
 }
 
 // Where a control shows its texts, by name, in its own coordinates.
