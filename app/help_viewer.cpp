@@ -76,7 +76,7 @@ void HelpViewer::OpenFile(const QString& path) {
     }
 }
 
-HelpViewer* ShowHelpViewer(const QString& path) {
+HelpViewer* ShowHelpViewer(const QString& path, const QString& anchor) {
     static QPointer<HelpViewer> viewer;
     if (viewer.isNull()) {
         viewer = new HelpViewer();
@@ -87,6 +87,9 @@ HelpViewer* ShowHelpViewer(const QString& path) {
         viewer->OpenFile(path);
     }
     ShowInFront(viewer);
+    if (!anchor.isEmpty()) {
+        viewer->browser()->scrollToAnchor(anchor);
+    }
     return viewer;
 }
 

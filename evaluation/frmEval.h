@@ -34,6 +34,7 @@ class frmEval : public QWidget {
     void cmdQuit_Click();
     void cmdProfile_Click();
     void cmdSavePdf_Click();
+    void cmdMeaning_Click();
 
     QLabel* Label1 = nullptr;
     QPlainTextEdit* Text1 = nullptr;
@@ -41,6 +42,7 @@ class frmEval : public QWidget {
     QPushButton* cmdQuit = nullptr;
     QPushButton* cmdProfile = nullptr;
     QPushButton* cmdSavePdf = nullptr;
+    QPushButton* cmdMeaning = nullptr;  // the help at the meaning of the verdicts
 
   private:
     void Form_Load();

@@ -15,6 +15,7 @@
 #include "app/form_look.h"
 #include "app/language.h"
 #include "evaluation/text_printer.h"
+#include "results/about_page.h"
 #include "results/core/profile.h"
 #include "results/profile_chart.h"
 
@@ -237,7 +238,8 @@ bool PaintResultPages(QPagedPaintDevice& device, const KeptResult& result, const
         per_page = std::max(1, int(body.height() / spacing));
         text_pages = std::max<int>(1, (int(text.lines.size()) + per_page - 1) / per_page);
     }
-    Pages pages(device, painter, view, text_pages + 1);
+    // The profile's page and the page about the scales follow the text.
+    Pages pages(device, painter, view, text_pages + 2);
 
     bool drawn = true;
     for (int page = 0; drawn && page < text_pages; ++page) {
@@ -256,7 +258,10 @@ bool PaintResultPages(QPagedPaintDevice& device, const KeptResult& result, const
                 text.lines[index]);
         }
     }
-    drawn = drawn && PaintProfilePage(painter, pages, view);
+    drawn = drawn && PaintProfilePage(painter, pages, view) && pages.Next();
+    if (drawn) {
+        DrawAboutPage(painter, pages.body(), view);
+    }
     return painter.end() && drawn;
 }
 

@@ -6,8 +6,9 @@ namespace orv {
 
 namespace {
 
-ProfileScale ScaleOf(const KeptScale& kept, const EvaluationWords& words) {
+ProfileScale ScaleOf(const KeptScale& kept, int number, const EvaluationWords& words) {
     ProfileScale scale;
+    scale.number = number;
     scale.name = kept.name;
     scale.score = kept.score;
     scale.largest_up = 2 * kept.forward;
@@ -18,6 +19,7 @@ ProfileScale ScaleOf(const KeptScale& kept, const EvaluationWords& words) {
         scale.share = -double(kept.score) / scale.largest_down;
     }
     scale.verdict = words.Verdict(kept.verdict);
+    scale.scored = kept.verdict;
     scale.conflicting = kept.conflicting;
     return scale;
 }
@@ -49,7 +51,7 @@ Profile ProfileOf(const KeptResult& result, const EvaluationWords& words) {
     profile.testno = result.testno;
     profile.ended = result.ended;
     for (int i = 0; i < kScales; ++i) {
-        profile.scales[i] = ScaleOf(result.scales[i], words);
+        profile.scales[i] = ScaleOf(result.scales[i], i + 1, words);
     }
     return profile;
 }

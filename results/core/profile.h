@@ -14,6 +14,7 @@ namespace orv {
 
 // One scale of a profile: its bar and its row of the table.
 struct ProfileScale {
+    int number = 0;  // 1..10, its place in the test
     std::string name;
     std::int16_t score = 0;
     // The largest scores the scale's questions allow either way: twice the
@@ -24,6 +25,7 @@ struct ProfileScale {
     // The score as a share of the largest in its direction, -1..1.
     double share = 0;
     std::string verdict;  // in the words of the profile
+    std::string scored;   // the verdict as the scoring names it: "Positive", ...
     bool conflicting = false;
 };
 
