@@ -188,7 +188,7 @@ frmProfile::frmProfile(const orv::KeptResult& result, const orv::KeptResult* ear
     connect(tblFigures, &QTableWidget::currentCellChanged, this, [this](int row) {
         if (row >= 0) {
             Chart->SetCurrentRow(row);
-            Meaning->AnnounceScale(ScaleInRow(row));
+            Meaning->ShowScale(ScaleInRow(row));
         }
     });
     connect(Chart, &ProfileChart::RowClicked, this,

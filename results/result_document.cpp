@@ -238,8 +238,8 @@ bool PaintResultPages(QPagedPaintDevice& device, const KeptResult& result, const
         per_page = std::max(1, int(body.height() / spacing));
         text_pages = std::max<int>(1, (int(text.lines.size()) + per_page - 1) / per_page);
     }
-    // The profile's page and the page about the scales follow the text.
-    Pages pages(device, painter, view, text_pages + 2);
+    // The whole result ends with the page about the scales.
+    Pages pages(device, painter, view, text_pages + (with_text ? 2 : 1));
 
     bool drawn = true;
     for (int page = 0; drawn && page < text_pages; ++page) {
@@ -258,9 +258,12 @@ bool PaintResultPages(QPagedPaintDevice& device, const KeptResult& result, const
                 text.lines[index]);
         }
     }
-    drawn = drawn && PaintProfilePage(painter, pages, view) && pages.Next();
-    if (drawn) {
-        DrawAboutPage(painter, pages.body(), view);
+    drawn = drawn && PaintProfilePage(painter, pages, view);
+    if (with_text) {
+        drawn = drawn && pages.Next();
+        if (drawn) {
+            DrawAboutPage(painter, pages.body(), view);
+        }
     }
     return painter.end() && drawn;
 }

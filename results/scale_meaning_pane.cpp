@@ -1,6 +1,5 @@
 #include "results/scale_meaning_pane.h"
 
-#include <QAccessible>
 #include <QTableWidget>
 #include <map>
 
@@ -49,10 +48,9 @@ const ScaleMeanings& MeaningsOf(const std::string& language) {
     if (!meanings.faults().empty()) {
         QString faults;
         for (const HelpFault& fault : meanings.faults()) {
-            faults += QStringLiteral("\n%1: line %2: %3")
-                          .arg(app::FromFilePath(fault.file))
-                          .arg(fault.line)
-                          .arg(QString::fromStdString(fault.fault));
+            faults += QLatin1Char('\n') + app::FromFilePath(fault.file) +
+                      (fault.line ? QStringLiteral(":%1").arg(fault.line) : QString()) +
+                      QStringLiteral(": ") + QString::fromStdString(fault.fault);
         }
         app::MsgBox(nullptr, (ScaleMeaningPane::tr("Some explanations of the results in this "
                                                    "language could not be read from its help; "
@@ -64,7 +62,9 @@ const ScaleMeanings& MeaningsOf(const std::string& language) {
 }
 
 QString MeaningText(const ProfileView& view, const ProfileScale& scale) {
-    return MeaningLines(view, scale).join(QLatin1Char(' '));
+    QStringList lines = MeaningLines(view, scale);
+    lines.front() += QLatin1Char('.');
+    return lines.join(QLatin1Char(' '));
 }
 
 void DescribeRows(QTableWidget* table, const ProfileView& shown) {
@@ -99,10 +99,4 @@ void ScaleMeaningPane::ShowScale(const orv::ProfileScale& scale) {
     lines.front() = QStringLiteral("<b>") + lines.front() + QStringLiteral("</b>");
     setText(lines.join(QStringLiteral("<br>")));
     setAccessibleName(orv::results::MeaningText(view_, scale));
-}
-
-void ScaleMeaningPane::AnnounceScale(const orv::ProfileScale& scale) {
-    ShowScale(scale);
-    QAccessibleEvent event(this, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&event);
 }

@@ -33,10 +33,9 @@ class ScaleMeaningPane : public QLabel {
   public:
     explicit ScaleMeaningPane(const orv::ProfileView& view, QWidget* parent = nullptr);
 
-    // Explains `scale` of the view.
+    // Explains `scale` of the view; a screen reader is told of the change
+    // of its accessible name.
     void ShowScale(const orv::ProfileScale& scale);
-    // Explains `scale` and tells a screen reader so.
-    void AnnounceScale(const orv::ProfileScale& scale);
 
   private:
     orv::ProfileView view_;

@@ -10,9 +10,10 @@ if [[ "${1:-run}" == "test" ]]; then
         dpkg-dev file desktop-file-utils appstream lintian clang libclang-rt-14-dev)
 fi
 # The printing tests ask the print server for their own jobs (ipptool); the
-# large-text window test sets its text in Nimbus Sans.
+# large-text window test sets its text in Nimbus Sans; the results test makes
+# Qt's accessibility active (Qt's private headers).
 if [[ "${1:-run}" == "test" ]]; then
-    packages+=(cups-ipp-utils fonts-urw-base35)
+    packages+=(cups-ipp-utils fonts-urw-base35 qt6-base-private-dev)
 fi
 
 missing=()

@@ -2,6 +2,9 @@
 // shown again, compared with an earlier one and deleted.
 #include <sys/resource.h>
 
+#include <QtGui/private/qguiapplication_p.h>
+#include <QtGui/qpa/qplatformaccessibility.h>
+#include <QtGui/qpa/qplatformintegration.h>
 #include <QFileDialog>
 #include <QTableWidget>
 #include <csignal>
@@ -18,6 +21,7 @@
 #include "results/pdf_export.h"
 #include "results/profile_chart.h"
 #include "results/result_document.h"
+#include "results/scale_meaning_pane.h"
 #include "shell/frmTestMain.h"
 #include "testing/frmTest.h"
 #include "ui_support.h"
@@ -160,7 +164,17 @@ class ResultsTest : public QObject {
         const QString paper = PdfText(QString::fromStdString(out.file("result.pdf")));
         const QStringList lines = Lines(QString::fromLatin1(shown->Evaluation()));
         QCOMPARE(Lines(paper).mid(1, lines.size()), lines);
-        QVERIFY(paper.contains("Page 1 of 2") && paper.contains("Page 2 of 2"));
+        QVERIFY(paper.contains("Page 1 of 3") && paper.contains("Page 3 of 3"));
+        // Then what each scale and its verdict mean, in the result's language.
+        for (const char* text :
+             {"About the scales", "Energy Level: Positive",
+              "This scale looks at the energy you bring to a day. It asks whether you start "
+              "quickly, keep busy and enjoy a brisk pace, or whether you tire easily and prefer a "
+              "slow and restful rhythm. Positive: You start the day quickly, keep busy and enjoy a "
+              "brisk pace.",
+              "Emotional Temperament: Unknown, Conflicting Responses", "What this test is not"}) {
+            QVERIFY2(paper.simplified().contains(text), text);
+        }
         QVERIFY(paper.contains(QRegularExpression("Energy Level +2 +2 +Positive +No")));
         for (const bool full : {false, true}) {  // a read-only file, a full disk
             log_.boxes.clear();
@@ -206,9 +220,70 @@ class ResultsTest : public QObject {
               "Sie sind gr\u00fcn, \u03b5\u03bb\u03bb\u03b7\u03bd\u03b9\u03ba\u03ac und "
               "\u043a\u0438\u0440\u0438\u043b\u043b\u0438\u0446\u0430.",
               "Profil: Test der individuellen Eigenschaften", "Gr\u00f6\u00dftm\u00f6glich",
-              "Seite 2 von 2"}) {
-            QVERIFY2(paper.contains(QString::fromUtf8(line)), line);
+              "Seite 3 von 3", "\u00dcber die Skalen",
+              "Leistungshaltung: Positiv Diese Skala befasst sich mit Ehrgeiz",
+              "Positiv: Sie setzen sich Ziele, m\u00f6gen Herausforderungen und machen nach einem "
+              "R\u00fcckschlag weiter.",
+              "Tatkraft: Keine Antworten", "Was dieser Test nicht ist"}) {
+            QVERIFY2(paper.simplified().contains(QString::fromUtf8(line)), line);
         }
+        QVERIFY(!paper.contains("This scale"));
+    }
+
+    // The pane explains the scale in focus: the table's current row, which a
+    // screen reader hears with the cell when the arrow key moves it, or a bar
+    // clicked. Strongest first, remembered, keeps that scale in focus.
+    void thePaneExplainsTheScaleInFocus() {
+        const QTemporaryDir settings;
+        qputenv("XDG_CONFIG_HOME", settings.path().toLocal8Bit());
+        const std::unique_ptr<frmEval> shown(TakeTest(0, 2));
+        shown->cmdProfile->click();
+        std::unique_ptr<frmProfile> profile(shown->ProfileWindow());
+        QVERIFY(QTest::qWaitForWindowExposed(profile.get()));
+        QTableWidget& table = *profile->tblFigures;
+        table.setFocus();
+        // What a screen reader is told when the arrow key moves to the next row.
+        static QStringList heard;
+        QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true);
+        QAccessible::installUpdateHandler([](QAccessibleEvent* event) {
+            QAccessibleInterface* told = event->accessibleInterface();
+            if (event->type() == QAccessible::Focus || event->type() == QAccessible::NameChanged)
+                heard << told->text(QAccessible::Name) + " | " +
+                             told->text(QAccessible::Description);
+        });
+        QTest::keyClick(&table, Qt::Key_Down);
+        QAccessible::installUpdateHandler(nullptr);
+        QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(false);
+        const QString temperament =
+            "Emotional Temperament: Unknown. This scale looks at the steadiness of your moods. It "
+            "asks how calm you stay when things go wrong, how quickly you recover from "
+            "disappointment and how strongly small annoyances or criticism affect you. Unknown: "
+            "Your agreements on both sides of the scale balance exactly, so no leaning can be "
+            "shown. Conflicting Responses: Added after the verdict when you agreed with statements "
+            "on both sides of the scale. The verdict still shows which side is stronger, if "
+            "either, but your answers are mixed. 0 of a possible 2 towards Positive or 2 towards "
+            "Negative.";
+        heard.sort();
+        QCOMPARE(heard, (QStringList{"Emotional Temperament | " + temperament,
+                                     temperament + " | What the scale in focus means"}));
+
+        const QRectF energy = orv::results::ProfileChartRow(
+            profile->View(), QRectF(profile->Chart->rect()).adjusted(4, 2, -4, -2),
+            profile->Chart->font(), profile->Chart, 2);
+        QTest::mouseClick(profile->Chart, Qt::LeftButton, {}, energy.center().toPoint());
+        QCOMPARE(table.currentRow(), 2);
+        QVERIFY(profile->Meaning->accessibleName().startsWith("Energy Level: Positive. "));
+        profile->chkStrongest->click();
+        for (auto* window :
+             {profile.get(), new frmProfile(*orv::ListKeptResults(folder_)[0].result)}) {
+            QVERIFY(window->chkStrongest->isChecked());
+            QCOMPARE(window->tblFigures->item(0, 0)->text(), QStringLiteral("Energy Level"));
+            QCOMPARE(window->tblFigures->item(1, 0)->text(),
+                     QStringLiteral("Achievement Attitudes"));
+            QVERIFY(window->Meaning->accessibleName().startsWith("Energy Level: Positive. "));
+            window->close();
+        }
+        qunsetenv("XDG_CONFIG_HOME");
     }
 
     void keptResultsAreListedShownComparedAndDeleted() {

@@ -133,7 +133,8 @@ bool CheckHelpTexts(const fs::path& path, const std::string& text, const std::st
                     std::vector<std::string>& untranslated) {
     const orv::ScaleMeanings meanings(english, text, path.string());
     for (const orv::HelpFault& fault : meanings.faults()) {
-        out << fault.file << ':' << fault.line << ": " << fault.fault << '\n';
+        out << fault.file << (fault.line ? ':' + std::to_string(fault.line) : "") << ": "
+            << fault.fault << '\n';
     }
     bool sound = meanings.faults().empty();
     if (fs::exists(words_path)) {
