@@ -1,13 +1,17 @@
 // The end of a test in the windows: from the last Process press to the
 // evaluation window, its text, and Quit.
+#include <QAccessible>
 #include <QFile>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QTextBrowser>
 #include <QtTest>
 #include <memory>
 
+#include "app/help_viewer.h"
 #include "evaluation/core/evaluation_text.h"
 #include "evaluation/frmEval.h"
 #include "shell/frmTestMain.h"
@@ -97,6 +101,41 @@ class EvaluationWindowTest : public QObject {
             QCOMPARE(window->Text1->toPlainText(),
                      QString::fromLatin1(expected).replace("\r\n", "\n"));
         }
+    }
+
+    // "What does this mean?" (Alt+W) opens the help at what the verdicts
+    // mean; the other controls stand where the design puts them, in twips.
+    void whatDoesThisMeanOpensTheHelpAtTheVerdicts() {
+        frmEval window;
+        window.show();
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        const std::pair<QWidget*, QRect> design[] = {{window.Label1, {2520, 120, 3495, 375}},
+                                                     {window.Text1, {360, 600, 8655, 4815}},
+                                                     {window.cmdProfile, {360, 5760, 1095, 375}},
+                                                     {window.cmdPrint, {2640, 5760, 1095, 375}},
+                                                     {window.cmdQuit, {4920, 5760, 1095, 375}},
+                                                     {window.cmdSavePdf, {7200, 5760, 1815, 375}}};
+        for (const auto& [control, twips] : design) {
+            const QRect pixels(twips.x() / 15, twips.y() / 15, twips.width() / 15,
+                               twips.height() / 15);
+            QCOMPARE(control->geometry(), pixels);
+            QVERIFY(!control->geometry().intersects(window.cmdMeaning->geometry()));
+        }
+        QCOMPARE(QAccessible::queryAccessibleInterface(window.cmdMeaning)->text(QAccessible::Name),
+                 QStringLiteral("What does this mean?"));
+        QCOMPARE(window.cmdMeaning->shortcut(), QKeySequence(QStringLiteral("Alt+W")));
+        window.cmdMeaning->click();
+        QPointer<orv::app::HelpViewer> viewer;
+        for (QWidget* top : QApplication::topLevelWidgets())
+            viewer = viewer ? viewer.data() : qobject_cast<orv::app::HelpViewer*>(top);
+        QVERIFY(viewer && viewer->isVisible());
+        QTextBrowser& help = *viewer->browser();
+        QTRY_VERIFY(help.verticalScrollBar()->value() > 0);
+        // The heading of the verdicts at the top of the view.
+        QCOMPARE(help.cursorForPosition(QPoint(20, 20)).block().text().trimmed(),
+                 QStringLiteral("Reading the evaluation"));
+        delete viewer;
     }
 
   private:

@@ -238,8 +238,8 @@ class ResultsTest : public QObject {
         qputenv("XDG_CONFIG_HOME", settings.path().toLocal8Bit());
         const std::unique_ptr<frmEval> shown(TakeTest(0, 2));
         shown->cmdProfile->click();
-        std::unique_ptr<frmProfile> profile(shown->ProfileWindow());
-        QVERIFY(QTest::qWaitForWindowExposed(profile.get()));
+        const QPointer<frmProfile> profile = shown->ProfileWindow();
+        QVERIFY(QTest::qWaitForWindowExposed(profile));
         QTableWidget& table = *profile->tblFigures;
         table.setFocus();
         // What a screen reader is told when the arrow key moves to the next row.
@@ -275,7 +275,7 @@ class ResultsTest : public QObject {
         QVERIFY(profile->Meaning->accessibleName().startsWith("Energy Level: Positive. "));
         profile->chkStrongest->click();
         for (auto* window :
-             {profile.get(), new frmProfile(*orv::ListKeptResults(folder_)[0].result)}) {
+             {profile.data(), new frmProfile(*orv::ListKeptResults(folder_)[0].result)}) {
             QVERIFY(window->chkStrongest->isChecked());
             QCOMPARE(window->tblFigures->item(0, 0)->text(), QStringLiteral("Energy Level"));
             QCOMPARE(window->tblFigures->item(1, 0)->text(),
