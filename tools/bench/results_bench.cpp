@@ -19,6 +19,7 @@
 #include "results/frmResults.h"
 #include "results/profile_chart.h"
 #include "results/result_document.h"
+#include "results/scale_meaning_pane.h"
 
 namespace {
 
