@@ -88,7 +88,8 @@ ScaleMeaningPane::ScaleMeaningPane(const orv::ProfileView& view, QWidget* parent
     setFrameShape(QFrame::StyledPanel);
     setMargin(6);
     setTextInteractionFlags(Qt::TextSelectableByMouse);
-    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Minimum);
+    // As wide as the chart above it, as high as its text then needs.
+    setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Minimum);
 }
 
 void ScaleMeaningPane::ShowScale(const orv::ProfileScale& scale) {
