@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "app/form_look.h"
-#include "app/language.h"
+#include "evaluation/language_words.h"
 #include "results/scale_meaning_pane.h"
 
 namespace orv::results {
@@ -22,9 +22,11 @@ struct Block {
 };
 
 std::vector<Block> AboutBlocks(const ProfileView& view) {
-    const EvaluationWords& words = app::WordsOf(view.later.language);
+    const EvaluationWords& words = evaluation::WordsOf(view.later.language);
     const ScaleMeanings& meanings = MeaningsOf(view.later.language);
-    const auto shown = [&](const std::string& text) { return app::FromWordsText(text, words); };
+    const auto shown = [&](const std::string& text) {
+        return evaluation::FromWordsText(text, words);
+    };
     const auto help = [&](const char* key) { return QString::fromStdString(meanings.Text(key)); };
     const std::int16_t test = view.later.testno;
     std::vector<Block> blocks = {{shown(words.Word("about.title")), true, false}};

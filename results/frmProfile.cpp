@@ -19,9 +19,9 @@
 #include "app/current_item_focus.h"
 #include "app/fit_texts.h"
 #include "app/form_look.h"
-#include "app/language.h"
 #include "app/message_box.h"
 #include "app/settings_file.h"
+#include "evaluation/language_words.h"
 #include "evaluation/text_printer.h"
 #include "results/core/scale_order.h"
 #include "results/pdf_export.h"
@@ -30,6 +30,7 @@
 #include "results/scale_meaning_pane.h"
 
 namespace app = orv::app;
+namespace evaluation = orv::evaluation;
 
 namespace {
 
@@ -45,12 +46,12 @@ orv::ProfileView ViewFor(const orv::KeptResult& result, const orv::KeptResult* e
         const bool later =
             orv::SecondsSinceEpoch(result.ended) >= orv::SecondsSinceEpoch(earlier->ended);
         const auto compared = orv::CompareResults(
-            *earlier, result, app::WordsOf(later ? result.language : earlier->language));
+            *earlier, result, evaluation::WordsOf(later ? result.language : earlier->language));
         if (const auto* view = std::get_if<orv::ProfileView>(&compared)) {
             return *view;
         }
     }
-    return orv::ViewOf(result, app::WordsOf(result.language));
+    return orv::ViewOf(result, evaluation::WordsOf(result.language));
 }
 
 // Labels without wrapping, whose size takes no text layout.
@@ -61,11 +62,12 @@ QWidget* LegendOf(std::int16_t testno, const orv::EvaluationWords& words) {
     grid->setVerticalSpacing(0);
     int row = 0;
     for (const orv::LegendEntry& entry : orv::ProfileLegend(testno, words)) {
-        auto* term = new QLabel(app::FromWordsText(entry.term, words) + QLatin1Char(':'));
+        auto* term = new QLabel(evaluation::FromWordsText(entry.term, words) + QLatin1Char(':'));
         term->setFont(app::SansFont(9.75, true));
         grid->addWidget(term, row, 0);
-        grid->addWidget(new QLabel(app::FromWordsText(entry.meaning, words) + QLatin1Char('.')),
-                        row++, 1);
+        grid->addWidget(
+            new QLabel(evaluation::FromWordsText(entry.meaning, words) + QLatin1Char('.')), row++,
+            1);
     }
     grid->setColumnStretch(1, 1);
     return legend;
@@ -77,7 +79,7 @@ void FillFigures(QTableWidget* table, const orv::ProfileView& view,
     const auto rows = orv::ProfileTable(view, words);
     for (std::size_t r = 0; r < rows.size(); ++r) {
         for (std::size_t c = 0; c < rows[r].size(); ++c) {
-            const QString text = app::FromWordsText(rows[r][c], words);
+            const QString text = evaluation::FromWordsText(rows[r][c], words);
             if (r == 0) {
                 table->setHorizontalHeaderItem(int(c), new QTableWidgetItem(text));
                 continue;
@@ -115,12 +117,18 @@ frmProfile::frmProfile(const orv::KeptResult& result, const orv::KeptResult* ear
     : QWidget(nullptr), result_(result), view_(ViewFor(result, earlier)) {
     setAttribute(Qt::WA_DeleteOnClose);
     app::ApplyFormLook(this, tr("Profile - %1").arg(app::AppTitle()), 9.75);
+    // A faulty words file of a result's language is reported as the result opens.
+    evaluation::SetUpWords(result.language);
+    if (earlier != nullptr) {
+        evaluation::SetUpWords(earlier->language);
+    }
 
     // What the result shows is in the language it was taken in.
-    const orv::EvaluationWords& words = app::WordsOf(view_.later.language);
-    lblTitle = new QLabel(app::FromWordsText(orv::ProfileTitle(view_.later.testno, words), words));
+    const orv::EvaluationWords& words = evaluation::WordsOf(view_.later.language);
+    lblTitle =
+        new QLabel(evaluation::FromWordsText(orv::ProfileTitle(view_.later.testno, words), words));
     lblTitle->setFont(app::SansFont(12, true));
-    lblDates = new QLabel(app::FromWordsText(orv::ProfileDates(view_, words), words));
+    lblDates = new QLabel(evaluation::FromWordsText(orv::ProfileDates(view_, words), words));
     chkStrongest = new QCheckBox(tr("&Strongest first"));
     chkStrongest->setChecked(app::RememberedSwitch(kStrongestFirst, false));
     shown_ = orv::Reordered(view_, orv::ScaleOrder(view_.later, chkStrongest->isChecked()));
@@ -254,7 +262,7 @@ void frmProfile::chkStrongest_Toggled(bool on) {
     shown_ = orv::Reordered(view_, orv::ScaleOrder(view_.later, on));
     Chart->SetView(shown_);
     const QSignalBlocker quiet(tblFigures);
-    FillFigures(tblFigures, shown_, app::WordsOf(view_.later.language));
+    FillFigures(tblFigures, shown_, evaluation::WordsOf(view_.later.language));
     for (int row = 0; row < orv::kScales; ++row) {
         if (ScaleInRow(row).number == number) {
             tblFigures->setCurrentCell(row, std::max(0, tblFigures->currentColumn()));

@@ -5,8 +5,8 @@
 
 #include "app/core/program_files.h"
 #include "app/form_look.h"
-#include "app/language.h"
 #include "app/message_box.h"
+#include "evaluation/language_words.h"
 #include "results/core/scale_order.h"
 
 namespace orv::results {
@@ -20,9 +20,11 @@ QString Help(const std::string& text) {
 // The pane's lines: heading, what the scale looks at, what the verdict
 // means, what conflicting responses mean, the score in words.
 QStringList MeaningLines(const ProfileView& view, const ProfileScale& scale) {
-    const EvaluationWords& words = app::WordsOf(view.later.language);
+    const EvaluationWords& words = evaluation::WordsOf(view.later.language);
     const ScaleMeanings& meanings = MeaningsOf(view.later.language);
-    const auto shown = [&](const std::string& text) { return app::FromWordsText(text, words); };
+    const auto shown = [&](const std::string& text) {
+        return evaluation::FromWordsText(text, words);
+    };
     const std::int16_t test = view.later.testno;
     QStringList lines = {shown(scale.name) + QStringLiteral(": ") + shown(scale.verdict),
                          Help(meanings.About(test, scale.number)),

@@ -12,12 +12,14 @@
 #include "app/language.h"
 #include "app/saved_files_folder.h"
 #include "evaluation/frmEval.h"
+#include "evaluation/language_words.h"
 #include "evaluation/text_printer.h"
 #include "persistence_support.h"
 #include "print_jobs.h"
 #include "results/core/kept_results.h"
 #include "results/frmProfile.h"
 #include "results/frmResults.h"
+#include "results/kept_results_folder.h"
 #include "results/pdf_export.h"
 #include "results/profile_chart.h"
 #include "results/result_document.h"
@@ -197,7 +199,7 @@ class ResultsTest : public QObject {
     // A result taken in German: its PDF gives back every letter, Greek and
     // Cyrillic too, under German headings.
     void aGermanResultsPdfReadsBackInGerman() {
-        const orv::EvaluationWords& words = orv::app::WordsOf("de");
+        const orv::EvaluationWords& words = orv::evaluation::WordsOf("de");
         auto record = std::make_unique<orv::TestRecord>();
         record->totalq = 3;
         const char* phrases[] = {"gr\u00fcn", "\u03b5\u03bb\u03bb\u03b7\u03bd\u03b9\u03ba\u03ac",
@@ -340,6 +342,35 @@ class ResultsTest : public QObject {
         QVERIFY(!std::filesystem::exists(folder_ + "/" + kept[1].name));
     }
 
+    // A result kept while two are selected for comparing: read again, the
+    // list keeps both selected with Compare on, and its current item, which a
+    // screen reader reads, is the first of them.
+    void twoSelectedStaySelectedWhenANewResultComesIn() {
+        for (int answer : {2, 1}) {
+            QTest::qWait(answer == 2 ? 0 : 1100);  // a second apart
+            delete TakeTest(0, answer);
+        }
+        main_.Results->trigger();
+        const QPointer<frmResults> results = Newest<frmResults>();
+        QVERIFY(results && QTest::qWaitForWindowExposed(results));
+        QListWidget& list = *results->lstResults;
+        list.selectAll();
+        const QStringList two = {list.item(0)->text(), list.item(1)->text()};
+        QTest::qWait(1100);
+        delete TakeTest(0, 0);
+        results->Refresh();
+        QStringList selected;
+        for (int row = 0; row < list.count(); ++row) {
+            if (list.item(row)->isSelected())
+                selected << list.item(row)->text();
+        }
+        QCOMPARE(list.count(), 3);
+        QCOMPARE(selected, two);
+        QVERIFY(results->cmdCompare->isEnabled());
+        QCOMPARE(list.currentItem()->text(), two[0]);
+        delete results;
+    }
+
     void theChartDrawsEachScoreOnItsSideAndTheEarlierBarPaler() {
         const double later[] = {1, -1, 0.5, -0.5, 0.25, -0.75, 0.75, -0.25, 1, -1};
         const double earlier[] = {-0.5, 0.5, 1, -1, -0.25, 0.25, -1, 1, 0.5, 0};
@@ -454,7 +485,7 @@ class ResultsTest : public QObject {
         return test.EvaluationWindow();
     }
 
-    const std::string folder_ = orv::app::KeptResultsFolder();
+    const std::string folder_ = orv::results::KeptResultsFolder();
     MessageLog log_;
     frmTestMain main_;
 };

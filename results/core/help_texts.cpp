@@ -132,7 +132,8 @@ std::string ScaleKey(std::int16_t testno, int scale) {
     if (testno < 0 || testno > 1 || scale < 1 || scale > 10) {
         return "scale.?";
     }
-    return MeaningKeys()[std::size_t((testno * 10 + scale - 1) * 4)];
+    const int first = (testno * 10 + scale - 1) * 4;
+    return MeaningKeys()[static_cast<std::size_t>(first)];
 }
 
 }  // namespace
