@@ -54,20 +54,24 @@ orv::ProfileView ViewFor(const orv::KeptResult& result, const orv::KeptResult* e
     return orv::ViewOf(result, evaluation::WordsOf(result.language));
 }
 
-// Labels without wrapping, whose size takes no text layout.
-QWidget* LegendOf(std::int16_t testno, const orv::EvaluationWords& words) {
+// Each term and what it means, from the help; the meanings wrap within the
+// width that the chart and the table take.
+QWidget* LegendOf(std::int16_t testno, const orv::EvaluationWords& words,
+                  const orv::ScaleMeanings& meanings) {
     auto* legend = new QWidget;
     auto* grid = new QGridLayout(legend);
     grid->setContentsMargins(0, 0, 0, 0);
     grid->setVerticalSpacing(0);
     int row = 0;
-    for (const orv::LegendEntry& entry : orv::ProfileLegend(testno, words)) {
+    for (const orv::LegendEntry& entry : orv::ProfileLegend(testno, words, meanings)) {
         auto* term = new QLabel(evaluation::FromWordsText(entry.term, words) + QLatin1Char(':'));
         term->setFont(app::SansFont(9.75, true));
+        term->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         grid->addWidget(term, row, 0);
-        grid->addWidget(
-            new QLabel(evaluation::FromWordsText(entry.meaning, words) + QLatin1Char('.')), row++,
-            1);
+        auto* meaning = new QLabel(QString::fromStdString(entry.meaning));
+        meaning->setWordWrap(true);
+        meaning->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Minimum);
+        grid->addWidget(meaning, row++, 1);
     }
     grid->setColumnStretch(1, 1);
     return legend;
@@ -135,19 +139,20 @@ frmProfile::frmProfile(const orv::KeptResult& result, const orv::KeptResult* ear
     Chart = new ProfileChart(shown_, nullptr);
     Meaning = new ScaleMeaningPane(view_);
     Meaning->setAccessibleDescription(tr("What the scale in focus means"));
-    Legend = LegendOf(view_.later.testno, words);
+    Legend = LegendOf(view_.later.testno, words, orv::results::MeaningsOf(view_.later.language));
     tblFigures = FiguresTable(shown_, words, nullptr);
     Meaning->ShowScale(ScaleInRow(0));
     Chart->SetCurrentRow(0);
 
-    // The chart, the legend and the table scroll together when the text is
+    // The chart, the pane, the table and the legend scroll together when the text is
     // too large for the screen.
     auto* content = new QWidget;
     auto* column = new QVBoxLayout(content);
+    // The figures before the legend, which the pane above explains in part.
     column->addWidget(Chart);
     column->addWidget(Meaning);
-    column->addWidget(Legend);
     column->addWidget(tblFigures, 0, Qt::AlignLeft);
+    column->addWidget(Legend);
     column->addStretch();
     auto* scroll = new QScrollArea;
     scroll->setWidget(content);

@@ -18,6 +18,7 @@
 #include "results/about_page.h"
 #include "results/core/profile.h"
 #include "results/profile_chart.h"
+#include "results/scale_meaning_pane.h"
 
 namespace orv::results {
 
@@ -208,9 +209,10 @@ bool PaintProfilePage(QPainter& painter, Pages& pages, const ProfileView& view) 
                      chart_font);
     top += chart.height() + QFontMetricsF(chart_font, painter.device()).height();
 
-    for (const LegendEntry& entry : ProfileLegend(view.later.testno, words)) {
+    for (const LegendEntry& entry :
+         ProfileLegend(view.later.testno, words, MeaningsOf(view.later.language))) {
         write(PageFont(9), Text(view, entry.term) + QStringLiteral(": ") +
-                               Text(view, entry.meaning) + QLatin1Char('.'));
+                               QString::fromStdString(entry.meaning));
     }
     top += QFontMetricsF(PageFont(9), painter.device()).height();
     painter.setPen(QPen(Qt::black, 0));

@@ -83,21 +83,22 @@ std::string ChangeText(int change) {
     return (change > 0 ? "+" : "") + std::to_string(change);
 }
 
-std::vector<LegendEntry> ProfileLegend(std::int16_t testno, const EvaluationWords& words) {
+std::vector<LegendEntry> ProfileLegend(std::int16_t testno, const EvaluationWords& words,
+                                       const ScaleMeanings& meanings) {
     const bool social = testno == 1;
-    const auto entry = [&](const char* verdict, const std::string& meaning) {
-        return LegendEntry{words.Verdict(verdict), words.Word(meaning)};
+    const auto entry = [&](const char* verdict, const char* meaning) {
+        return LegendEntry{words.Verdict(verdict), meanings.Text(meaning)};
     };
     return {
         entry(social ? verdict::kSociable : verdict::kPositive,
-              social ? "legend.sociable" : "legend.positive"),
+              social ? "verdict.sociable" : "verdict.positive"),
         entry(social ? verdict::kDangerous : verdict::kNegative,
-              social ? "legend.dangerous" : "legend.negative"),
-        entry(verdict::kUnknown, "legend.unknown"),
-        entry(verdict::kNoResponses, "legend.none"),
+              social ? "verdict.dangerous" : "verdict.negative"),
+        entry(verdict::kUnknown, "verdict.unknown"),
+        entry(verdict::kNoResponses, "verdict.none"),
         {std::string(ConflictMark(words)) + " " + words.Word("legend.conflicting"),
-         words.Word("legend.conflicting.meaning")},
-        {words.Word("legend.bars"), words.Word("legend.bars.meaning")},
+         meanings.Text("conflicting")},
+        {words.Word("legend.bars"), meanings.Text("bars")},
     };
 }
 
