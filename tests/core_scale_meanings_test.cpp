@@ -3,7 +3,6 @@
 
 #include <fstream>
 #include <regex>
-#include <set>
 
 #include "evaluation/core/scoring.h"
 #include "results/core/help_texts.h"
@@ -16,16 +15,14 @@ std::string ReadData(const std::string& name) {
     return {std::istreambuf_iterator<char>(in), {}};
 }
 
-// The paragraphs under the heading that names a scale, as a reader sees them.
+// The paragraphs under the heading that names a scale, without their tags.
 std::vector<std::string> Section(const std::string& html, const std::string& name) {
-    const std::size_t from = html.find(name + "</h3>"), to = html.find("<h", from);
-    const std::string section = html.substr(from, to - from);
-    std::vector<std::string> paragraphs;
+    const std::size_t from = html.find(name + "</h3>");
+    const std::string section = html.substr(from, html.find("<h", from) - from);
     const std::regex paragraph("<p>(.*?)</p>");
-    for (auto p = std::sregex_iterator(section.begin(), section.end(), paragraph);
-         p != std::sregex_iterator(); ++p) {
+    std::vector<std::string> paragraphs;
+    for (std::sregex_iterator p(section.begin(), section.end(), paragraph), end; p != end; ++p)
         paragraphs.push_back(std::regex_replace((*p)[1].str(), std::regex("<[^>]*>"), ""));
-    }
     return paragraphs;
 }
 
@@ -40,7 +37,6 @@ TEST(ScaleMeanings, EachScaleHasTheTextsOfItsOwnSectionAndVerdicts) {
         const orv::ScaleMeanings meanings =
             html == english ? orv::ScaleMeanings(english) : orv::ScaleMeanings(english, html, "de");
         EXPECT_EQ(meanings.faults().size(), 0u);
-        std::set<std::string> abouts;
         for (std::int16_t test = 0; test < 2; ++test) {
             const std::string up = test ? orv::verdict::kSociable : orv::verdict::kPositive;
             const std::string down = test ? orv::verdict::kDangerous : orv::verdict::kNegative;
@@ -54,10 +50,8 @@ TEST(ScaleMeanings, EachScaleHasTheTextsOfItsOwnSectionAndVerdicts) {
                         words->Verdict(up) + ": " + meanings.VerdictMeaning(test, scale, up),
                         words->Verdict(down) + ": " + meanings.VerdictMeaning(test, scale, down)}))
                     << name;
-                abouts.insert(meanings.About(test, scale));
             }
         }
-        EXPECT_EQ(abouts.size(), 20u);
         EXPECT_EQ(meanings.VerdictMeaning(1, 3, orv::verdict::kNoResponses),
                   meanings.Text("verdict.none"));
     }
@@ -84,7 +78,6 @@ TEST(ScaleMeanings, AFaultyTextFallsBackToEnglishAlone) {
         "sich keine Neigung zeigen l\xC3\xA4sst.",
         "Your agreements on both sides of the scale balance exactly, so no leaning can be shown.");
     const orv::ScaleMeanings meanings(english, german, "de/orvtest.hlp");
-    const orv::ScaleMeanings own(english);
     std::vector<std::string> faults;
     for (const orv::HelpFault& fault : meanings.faults()) {
         faults.push_back(fault.file + ":" + std::to_string(fault.line) + ": " + fault.fault);
@@ -98,10 +91,8 @@ TEST(ScaleMeanings, AFaultyTextFallsBackToEnglishAlone) {
     EXPECT_EQ(meanings.english(),
               (std::vector<std::string>{"scale.0.3.about", "scale.0.4.about", "scale.1.2.sociable",
                                         "verdict.unknown"}));
-    for (const char* key : {"scale.0.3.about", "scale.0.4.about", "scale.1.2.sociable"}) {
-        EXPECT_EQ(meanings.Text(key), own.Text(key));
-    }
-    EXPECT_EQ(meanings.About(0, 5).substr(0, 12), "Diese Skala ");
+    EXPECT_EQ(meanings.About(0, 4) + meanings.About(0, 5).substr(0, 12),
+              orv::ScaleMeanings(english).About(0, 4) + "Diese Skala ");
 }
 
 // Strongest first: the largest share either way first, equal shares in the

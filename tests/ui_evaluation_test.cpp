@@ -110,17 +110,13 @@ class EvaluationWindowTest : public QObject {
         window.show();
         window.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&window));
-        const std::pair<QWidget*, QRect> design[] = {{window.Label1, {2520, 120, 3495, 375}},
-                                                     {window.Text1, {360, 600, 8655, 4815}},
-                                                     {window.cmdProfile, {360, 5760, 1095, 375}},
-                                                     {window.cmdPrint, {2640, 5760, 1095, 375}},
-                                                     {window.cmdQuit, {4920, 5760, 1095, 375}},
-                                                     {window.cmdSavePdf, {7200, 5760, 1815, 375}}};
-        for (const auto& [control, twips] : design) {
-            const QRect pixels(twips.x() / 15, twips.y() / 15, twips.width() / 15,
-                               twips.height() / 15);
+        const std::pair<QWidget*, QRect> design[] = {
+            {window.Label1, {168, 8, 233, 25}},     {window.Text1, {24, 40, 577, 321}},
+            {window.cmdProfile, {24, 384, 73, 25}}, {window.cmdPrint, {176, 384, 73, 25}},
+            {window.cmdQuit, {328, 384, 73, 25}},   {window.cmdSavePdf, {480, 384, 121, 25}}};
+        for (const auto& [control, pixels] : design) {  // the design's twips / 15
             QCOMPARE(control->geometry(), pixels);
-            QVERIFY(!control->geometry().intersects(window.cmdMeaning->geometry()));
+            QVERIFY(!pixels.intersects(window.cmdMeaning->geometry()));
         }
         QCOMPARE(QAccessible::queryAccessibleInterface(window.cmdMeaning)->text(QAccessible::Name),
                  QStringLiteral("What does this mean?"));
