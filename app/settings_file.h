@@ -4,8 +4,7 @@
 
 namespace orv::app {
 
-// The user's settings file, which remembers the choices of the windows
-// (the Language menu's, the profile's order).
+// The user's settings file (INI): the choices remembered from run to run.
 QString SettingsPath();
 
 // A switch remembered in the settings file under `key`; `fallback` when

@@ -27,6 +27,7 @@
 #include "results/pdf_export.h"
 #include "results/profile_chart.h"
 #include "results/result_document.h"
+#include "results/result_names.h"
 #include "results/scale_meaning_pane.h"
 
 namespace app = orv::app;
@@ -133,6 +134,9 @@ frmProfile::frmProfile(const orv::KeptResult& result, const orv::KeptResult* ear
         new QLabel(evaluation::FromWordsText(orv::ProfileTitle(view_.later.testno, words), words));
     lblTitle->setFont(app::SansFont(12, true));
     lblDates = new QLabel(evaluation::FromWordsText(orv::ProfileDates(view_, words), words));
+    if (const QString names = orv::results::NamesLine(view_); !names.isEmpty()) {
+        lblDates->setText(lblDates->text() + QLatin1Char('\n') + names);
+    }
     chkStrongest = new QCheckBox(tr("&Strongest first"));
     chkStrongest->setChecked(app::RememberedSwitch(kStrongestFirst, false));
     shown_ = orv::Reordered(view_, orv::ScaleOrder(view_.later, chkStrongest->isChecked()));
@@ -275,4 +279,24 @@ void frmProfile::chkStrongest_Toggled(bool on) {
             Meaning->ShowScale(ScaleInRow(row));
         }
     }
+}
+
+void frmProfile::OfferToKeepCopy(std::function<bool()> keep) {
+    cmdKeepCopy = new QPushButton(tr("Keep a copy"));
+    cmdKeepCopy->setMinimumHeight(cmdClose->minimumHeight());
+    for (int i = 0; i < layout()->count(); ++i) {
+        auto* row = qobject_cast<QBoxLayout*>(layout()->itemAt(i)->layout());
+        if (row != nullptr && row->indexOf(cmdClose) >= 0) {
+            row->insertWidget(row->indexOf(cmdClose), cmdKeepCopy);
+        }
+    }
+    setTabOrder(cmdSavePdf, cmdKeepCopy);
+    setTabOrder(cmdKeepCopy, cmdClose);
+    connect(cmdKeepCopy, &QPushButton::clicked, this, [this, keep = std::move(keep)] {
+        if (keep()) {
+            cmdKeepCopy->setText(tr("Kept"));
+            cmdKeepCopy->setEnabled(false);
+            cmdClose->setFocus();
+        }
+    });
 }

@@ -2,6 +2,7 @@
 
 #include <QWidget>
 #include <array>
+#include <functional>
 
 #include "results/core/kept_result.h"
 #include "results/core/profile.h"
@@ -33,6 +34,8 @@ class frmProfile : public QWidget {
 
     // The scale shown in row `row` of the chart and the table.
     const orv::ProfileScale& ScaleInRow(int row) const;
+    // Adds "Keep a copy", which calls `keep` once it succeeds (true).
+    void OfferToKeepCopy(std::function<bool()> keep);
 
     QLabel* lblTitle = nullptr;
     QLabel* lblDates = nullptr;
@@ -44,6 +47,7 @@ class frmProfile : public QWidget {
     QPushButton* cmdPrint = nullptr;
     QPushButton* cmdSavePdf = nullptr;
     QPushButton* cmdClose = nullptr;
+    QPushButton* cmdKeepCopy = nullptr;  // of a result opened from a file
 
   private:
     orv::KeptResult result_;

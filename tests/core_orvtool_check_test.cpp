@@ -115,7 +115,7 @@ TEST(OrvtoolCheck, ALanguageFolderKeepsTheEnglishQuestionsAndSaysWhatIsNotTransl
           de + ": not translated: 1 evaluation words (evaluation.words): \"page\"\n",
           std::string(" window texts (orvtest.ts): \"Back\"\n"),
           de + "/orvtest.hlp: no text named \"scale.1.4.about\"\n",
-          de + "/orvtest.hlp:43: the heading of \"scale.0.2\" is \"Tatkraft\", the scale is "
+          de + "/orvtest.hlp:44: the heading of \"scale.0.2\" is \"Tatkraft\", the scale is "
                "\"Temperament\"\n",
           de + ": not translated: 2 of 91 help texts (orvtest.hlp): \"scale.1.4.about\", "
                "\"verdict.unknown\"\n"}) {
