@@ -109,8 +109,6 @@ class EvaluationWindowTest : public QObject {
     void whatDoesThisMeanOpensTheHelpAtTheVerdicts() {
         frmEval window;
         window.show();
-        window.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
         const std::pair<QWidget*, QRect> design[] = {
             {window.Label1, {168, 8, 233, 25}},     {window.Text1, {24, 40, 577, 321}},
             {window.cmdProfile, {24, 384, 73, 25}}, {window.cmdPrint, {176, 384, 73, 25}},
@@ -129,9 +127,8 @@ class EvaluationWindowTest : public QObject {
         QVERIFY(viewer && viewer->isVisible());
         QTextBrowser& help = *viewer->browser();
         QTRY_VERIFY(help.verticalScrollBar()->value() > 0);
-        // The heading of the verdicts at the top of the view.
         QCOMPARE(help.cursorForPosition(QPoint(20, 20)).block().text().trimmed(),
-                 QStringLiteral("Reading the evaluation"));
+                 QStringLiteral("Reading the evaluation"));  // the verdicts' heading on top
         delete viewer;
     }
 
