@@ -108,6 +108,7 @@ QTableWidget* FiguresTable(const orv::ProfileView& view, const orv::EvaluationWo
     // Tab leaves the table; the arrows go from cell to cell.
     table->setTabKeyNavigation(false);
     table->verticalHeader()->hide();
+    app::PaintHeaderReadable(table->horizontalHeader());
     table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     table->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);

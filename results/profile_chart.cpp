@@ -238,6 +238,8 @@ QSize ProfileChart::minimumSizeHint() const {
 
 void ProfileChart::paintEvent(QPaintEvent*) {
     QPainter painter(this);
+    // The chart keeps the design's colours in every theme, on its own background.
+    painter.fillRect(rect(), orv::app::PaleYellow());
     painter.setRenderHint(QPainter::Antialiasing);
     const QRectF area = ChartArea(this);
     orv::results::DrawProfileChart(painter, area, view_, font());

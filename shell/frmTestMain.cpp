@@ -4,7 +4,6 @@
 #include <QActionGroup>
 #include <QButtonGroup>
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -37,9 +36,7 @@ frmTestMain::frmTestMain() : test_window_(std::make_unique<frmTest>()) {
     client->setMinimumSize(0, 0);
 
     // The menu bar keeps the desktop's colours, as menu bars do.
-    QPalette desktop_palette = menuBar()->palette();
-    desktop_palette.setColor(QPalette::Window, QGuiApplication::palette().color(QPalette::Window));
-    menuBar()->setPalette(desktop_palette);
+    app::KeepDesktopColours(menuBar());
     menuBar()->setAutoFillBackground(true);
     Instructions = menuBar()->addAction(tr("&Instructions"));
     About = menuBar()->addAction(tr("&About"));

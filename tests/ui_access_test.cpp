@@ -210,8 +210,8 @@ class AccessTest : public QObject {
         QCOMPARE(Faults(*evaluation->ProfileWindow()), QString());
         frmResults results(orv::results::KeptResultsFolder());
         QCOMPARE(Faults(results), QString());
-        const orv::KeptResult& kept =
-            *orv::ListKeptResults(orv::results::KeptResultsFolder()).at(0).result;
+        const auto listed = orv::ListKeptResults(orv::results::KeptResultsFolder());
+        const orv::KeptResult& kept = *listed.at(0).result;
         frmComparison several(
             *orv::CompareSeveral({kept, kept, kept}, orv::EvaluationWords::English()));
         QCOMPARE(Faults(several), QString());
