@@ -11,6 +11,7 @@
 #include "app/core/language.h"
 #include "app/core/program_identity.h"
 #include "app/form_look.h"
+#include "app/locale_time.h"
 #include "app/message_box.h"
 
 namespace orv::app {
@@ -117,6 +118,9 @@ const EvaluationWords& WordsOf(const std::string& language) {
         return found->second;
     }
     WordsFile file = LoadEvaluationWords(ProgramFolder(), language);
+    if (language != kEnglish) {
+        file.words.SetTimeForm(LocaleTimeForm(language));
+    }
     if (file.error_line != 0) {
         MsgBox(nullptr,
                QCoreApplication::translate("Language",

@@ -48,7 +48,8 @@ orv::ProfileView ViewFor(const orv::KeptResult& result, const orv::KeptResult* e
     return orv::ViewOf(result, app::WordsOf(result.language));
 }
 
-// Labels without wrapping, whose size takes no text layout.
+// Labels without wrapping, whose size takes no text layout (unless the
+// screen is too narrow for them).
 QWidget* LegendOf(std::int16_t testno, const orv::EvaluationWords& words) {
     auto* legend = new QWidget;
     auto* grid = new QGridLayout(legend);
@@ -59,8 +60,9 @@ QWidget* LegendOf(std::int16_t testno, const orv::EvaluationWords& words) {
         auto* term = new QLabel(app::FromWordsText(entry.term, words) + QLatin1Char(':'));
         term->setFont(app::SansFont(9.75, true));
         grid->addWidget(term, row, 0);
-        grid->addWidget(new QLabel(app::FromWordsText(entry.meaning, words) + QLatin1Char('.')),
-                        row++, 1);
+        auto* meaning = new QLabel(app::FromWordsText(entry.meaning, words) + QLatin1Char('.'));
+        meaning->setObjectName(QStringLiteral("meaning"));
+        grid->addWidget(meaning, row++, 1);
     }
     grid->setColumnStretch(1, 1);
     return legend;
@@ -136,8 +138,8 @@ frmProfile::frmProfile(const orv::KeptResult& result, const orv::KeptResult* ear
     // As wide as the buttons of the evaluation window.
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    const std::pair<QPushButton*, int> widths[] = {{cmdPrint, 1095}, {cmdSavePdf, 1815},
-                                                   {cmdClose, 1095}};
+    const std::pair<QPushButton*, int> widths[] = {
+        {cmdPrint, 1095}, {cmdSavePdf, 1815}, {cmdClose, 1095}};
     for (const auto& [button, width] : widths) {
         buttons->addWidget(button);
     }
@@ -169,15 +171,25 @@ frmProfile::frmProfile(const orv::KeptResult& result, const orv::KeptResult* ear
     setTabOrder(cmdSavePdf, cmdClose);
 
     // Its whole content when the screen has room, else as much as it has.
-    const QSize inside = content->sizeHint();
+    QSize inside = content->sizeHint();
     const QMargins margins = layout->contentsMargins();
     const int around = lblTitle->sizeHint().height() + lblDates->sizeHint().height() +
                        buttons->sizeHint().height() + 3 * layout->spacing();
-    const QSize wanted(inside.width() + margins.left() + margins.right() +
-                           scroll->verticalScrollBar()->sizeHint().width(),
+    const int beside =
+        margins.left() + margins.right() + scroll->verticalScrollBar()->sizeHint().width();
+    const QSize room = QGuiApplication::primaryScreen()->availableGeometry().size() * 0.9;
+    if (inside.width() + beside > room.width()) {
+        // Too wide for the screen: the meanings of the legend wrap.
+        for (QLabel* meaning : Legend->findChildren<QLabel*>(QStringLiteral("meaning"))) {
+            meaning->setWordWrap(true);
+        }
+        const int width = std::min(room.width() - beside, content->sizeHint().width());
+        const int height = content->heightForWidth(width);
+        inside = QSize(width, height > 0 ? height : content->sizeHint().height());
+    }
+    const QSize wanted(inside.width() + beside,
                        inside.height() + around + margins.top() + margins.bottom());
-    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-    resize(wanted.boundedTo(screen.size() * 0.9));
+    resize(wanted.boundedTo(room));
     app::CentreOnScreen(this);
     Chart->setFocus();
 }

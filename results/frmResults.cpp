@@ -32,12 +32,17 @@ QString TitleOf(const orv::KeptResult& result) {
     return app::FromWordsText(words.TestTitle(result.testno), words);
 }
 
+// When a result ended, as its language writes a moment.
+QString EndedOf(const orv::KeptResult& result) {
+    const orv::EvaluationWords& words = app::WordsOf(result.language);
+    return app::FromWordsText(words.Time(result.ended), words);
+}
+
 QString ItemText(const orv::ListedResult& listed) {
     if (!listed.result) {
         return frmResults::tr("%1 (not a readable result)").arg(app::FromFilePath(listed.name));
     }
-    return QString::fromLatin1(orv::ShownTime(listed.result->ended)) + QStringLiteral("   ") +
-           TitleOf(*listed.result);
+    return EndedOf(*listed.result) + QStringLiteral("   ") + TitleOf(*listed.result);
 }
 
 }  // namespace
@@ -184,7 +189,7 @@ void frmResults::cmdDelete_Click() {
     const orv::KeptResult& result = *selected[0]->result;
     const std::string question =
         tr("Delete the result of the %1 that ended %2? Its file is removed for good.")
-            .arg(TitleOf(result), QString::fromLatin1(orv::ShownTime(result.ended)))
+            .arg(TitleOf(result), EndedOf(result))
             .toStdString();
     if (app::MsgBox(this, question, app::kYesNoDefaultNo) != app::kResultYes) {
         return;
