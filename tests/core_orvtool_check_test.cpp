@@ -66,7 +66,7 @@ TEST(OrvtoolCheck, PassesTheShippedDatabasesAndReportsAMissingFileAndBadArgument
 
 // Each shipped language folder is whole and parallel to the English; a copy
 // with a scale, a direction and a related list changed is not, and one with
-// a window text and a word left out says what is missing.
+// a window text and words left out says what is missing.
 TEST(OrvtoolCheck, ALanguageFolderKeepsTheEnglishQuestionsAndSaysWhatIsNotTranslated) {
     namespace fs = std::filesystem;
     int languages = 0;
@@ -95,6 +95,7 @@ TEST(OrvtoolCheck, ALanguageFolderKeepsTheEnglishQuestionsAndSaysWhatIsNotTransl
         change("orv0.dll", "\t105\t2-\t.", "\t105\t2\t.");  // question 2: no longer reverse
         change("orv0.dll", "\t40\t4-\t.", "\t41\t4-\t.");   // question 3: related 40 to 41
         change("evaluation.words", "page\t", "# page\t");
+        change("desktop.words", "summary\t", "# summary\t");
         const std::string ts = folder.Read(code + "/orvtest.ts");
         const std::size_t back = ts.find("<source>Back<");
         const std::string message = ts.substr(back, ts.find("<translation>", back) + 13 - back);
@@ -107,6 +108,7 @@ TEST(OrvtoolCheck, ALanguageFolderKeepsTheEnglishQuestionsAndSaysWhatIsNotTransl
               db + ":3: question 2: direction +, the English has -\n",
               db + ":4: question 3: related questions 41, the English has 40\n",
               dir + ": not translated: 1 evaluation words (evaluation.words): \"page\"\n",
+              dir + ": not translated: 1 desktop words (desktop.words): \"summary\"\n",
               std::string(" window texts (orvtest.ts): \"Back\"\n")}) {
             EXPECT_NE(run.out.find(line), std::string::npos) << code << ": " << line << run.out;
         }

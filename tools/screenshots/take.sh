@@ -32,7 +32,8 @@ shoot() {
     if [[ -n $suffix ]]; then
         large=(QT_ENABLE_HIGHDPI_SCALING=0 QT_FONT_DPI=144)
     fi
-    env "${large[@]}" HOME="$run/home" XDG_CONFIG_HOME="$run/home/.config" \
+    mkdir -m 700 "$run/runtime"
+    env "${large[@]}" HOME="$run/home" XDG_CONFIG_HOME="$run/home/.config" XDG_RUNTIME_DIR="$run/runtime" \
         XDG_DATA_HOME="$run/home/.local/share" \
         "$run/program/screenshots" "$language" "$run/shots" "$suffix"
     for shot in "$run"/shots/*.png; do

@@ -1,0 +1,32 @@
+#!/bin/bash
+# A language made by copying a folder of data/ and changing only its text is
+# taken up with no change of code: orvtool finds it whole, the package takes
+# its folder, and its desktop entry and metainfo carry its words and name it.
+#   new_language_test.sh SOURCE_FOLDER ORVTOOL
+set -euo pipefail
+source=$1 orvtool=$2
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+mkdir "$work/data" "$work/out"
+cp "$source"/data/orv0.dll "$source"/data/orv1.dll "$work/data/"
+from=$(cd "$source/data" && ls -d */ | head -1)
+cp -r "$source/data/$from" "$work/data/xq"
+rm -f "$work"/data/xq/*.qm
+sed -i 's/^name\t"[^"]*"/name\t"Xq Orvane"/' "$work/data/xq/desktop.words"
+sed -i 's/^\(opening\t"\)[^"]*"/\1Xq "/' "$work/data/xq/evaluation.words"
+mkdir "$work/data/notes"  # a folder that names no language
+
+"$orvtool" check "$work/data/xq" >"$work/check"
+grep -c "parallel to the English" "$work/check" | grep -qx 2
+grep -qx "$work/data/xq: everything is translated" "$work/check"
+cmake -DDATA="$work/data" -DOUT="$work/out" -P "$source/tests/new_language.cmake"
+grep -q "\(^\|;\)xq\(;\|$\)" "$work/out/languages"
+if grep -q notes "$work/out/languages"; then exit 1; fi
+desktop=$work/out/com.example.orvane.PersonalityTest.desktop
+metainfo=$work/out/com.example.orvane.PersonalityTest.metainfo.xml
+grep -qx "Name\[xq\]=Xq Orvane" "$desktop"
+grep -q "<name xml:lang=\"xq\">Xq Orvane</name>" "$metainfo"
+grep -q "<lang>xq</lang>" "$metainfo"
+desktop-file-validate "$desktop"
+appstreamcli validate --no-net "$metainfo" >/dev/null
+echo "xq: checked, packaged and named"
