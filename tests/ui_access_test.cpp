@@ -19,6 +19,7 @@
 #include "print_jobs.h"
 #include "results/frmProfile.h"
 #include "results/frmResults.h"
+#include "results/kept_results_folder.h"
 #include "shell/frmAbout.h"
 #include "shell/frmInstr.h"
 #include "shell/frmTestMain.h"
@@ -52,14 +53,63 @@ std::pair<QRect, QRect> Rooms(const QWidget* control) {
     return {};
 }
 
-// Each control of the shown window whose text is cut or that a screen reader
-// cannot name; "" when there is none.
+// The visible controls the window itself lays out: not the parts of a list,
+// a table or a text box, which lay out their own.
+QList<QWidget*> OwnControls(QWidget& window) {
+    QList<QWidget*> controls;
+    for (QWidget* control : window.findChildren<QWidget*>()) {
+        bool own = control->isVisibleTo(&window);
+        for (QWidget* up = control->parentWidget(); own && up != &window; up = up->parentWidget()) {
+            own = !qobject_cast<QAbstractScrollArea*>(up) && !qobject_cast<QComboBox*>(up);
+        }
+        if (own)
+            controls << control;
+    }
+    return controls;
+}
+
+// Where a control shows itself in its parent: a label its text or its
+// picture (the boxes of the design's labels may overlap), anything else its box.
+QRect Shown(const QWidget* control) {
+    const auto* label = qobject_cast<const QLabel*>(control);
+    if (label && label->pixmap().isNull()) {
+        return Rooms(label).second.translated(label->pos());
+    }
+    return control->geometry();
+}
+
+// Controls that overlap a control beside them, or run past their parent.
+QStringList Overlaps(QWidget& window) {
+    QStringList faults;
+    const QList<QWidget*> controls = OwnControls(window);
+    const auto name = [](const QWidget* w) {
+        const QString text =
+            QAccessible::queryAccessibleInterface(const_cast<QWidget*>(w))->text(QAccessible::Name);
+        return text.isEmpty() ? QString::fromLatin1(w->metaObject()->className()) : text;
+    };
+    for (QWidget* control : controls) {
+        if (!Shown(control).isEmpty() &&
+            !control->parentWidget()->rect().contains(Shown(control))) {
+            faults << name(control) + " runs past its window";
+        }
+        for (QWidget* other : controls) {
+            if (other > control && other->parentWidget() == control->parentWidget() &&
+                Shown(control).intersects(Shown(other))) {
+                faults << name(control) + " overlaps " + name(other);
+            }
+        }
+    }
+    return faults;
+}
+
+// Each control of the shown window whose text is cut, that overlaps another
+// or that a screen reader cannot name; "" when there is none.
 QString Faults(QWidget& window) {
     window.show();
     if (!QTest::qWaitForWindowExposed(&window)) {
         return "not shown";
     }
-    QStringList faults;
+    QStringList faults = Overlaps(window);
     for (QWidget* control : window.findChildren<QWidget*>()) {
         const QString name =
             QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name);
@@ -158,7 +208,7 @@ class AccessTest : public QObject {
         QVERIFY(evaluation->Text1->font().pointSizeF() <= 12);
         evaluation->cmdProfile->click();
         QCOMPARE(Faults(*evaluation->ProfileWindow()), QString());
-        frmResults results(orv::app::KeptResultsFolder());
+        frmResults results(orv::results::KeptResultsFolder());
         QCOMPARE(Faults(results), QString());
 
         std::string loadfn;
@@ -265,18 +315,22 @@ class AccessTest : public QObject {
         QTRY_COMPARE(QApplication::focusWidget(), test.controls()->cmdProcess);
         answer(2);
         answer(3);
-        // Back by key, then by button: the question again, its answer selected,
-        // which Return takes as it stands; the evaluation is the same.
-        for (int qno = 3; qno >= 2; --qno) {
+        // Back by key, then by button down to the first question, where Back
+        // goes off: the question again, its answer selected, which Return
+        // takes as it stands; the evaluation is the same. The keys go on
+        // from Process, never from the disabled Back.
+        for (int qno = 3; qno >= 1; --qno) {
             const frmTest::Controls& c = *test.controls();
             qno == 3 ? QTest::keyClick(c.cmdProcess, Qt::Key_Left, Qt::AltModifier)
                      : QTest::mouseClick(c.cmdBack, Qt::LeftButton);
             QVERIFY(c.Option1[Qt::Key_3 - keys[qno - 1]]->isChecked());
-            QCOMPARE(QApplication::focusWidget(), c.cmdProcess);
+            QTRY_COMPARE(QApplication::focusWidget(), c.cmdProcess);
             // The status lines and the question, as Process describes them.
             QCOMPARE(c.cmdProcess->accessibleDescription(), Described(qno));
         }
+        QVERIFY(!test.controls()->cmdBack->isEnabled());
         Press(Qt::Key_Return);
+        answer(2);
         answer(3);
         answer(4);
         QPointer<frmEval> evaluation = test.EvaluationWindow();

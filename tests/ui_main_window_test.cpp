@@ -1,6 +1,7 @@
 // The main window, and the test window that its START opens.
 #include "app/language.h"
 #include "evaluation/frmEval.h"
+#include "evaluation/language_words.h"
 #include "shell/frmTestMain.h"
 #include "testing/frmTest.h"
 #include "ui_support.h"
@@ -78,7 +79,7 @@ class MainWindowTest : public QObject {
                                            "From the next start the program will use: xq."}));
         QCOMPARE(orv::app::RememberedLanguage(), std::string("xq"));
         QVERIFY(frmTestMain().Language->actions().last()->isChecked());
-        QCOMPARE(orv::app::WordsOf("xq").Word("opening"), std::string("Xq "));
+        QCOMPARE(orv::evaluation::WordsOf("xq").Word("opening"), std::string("Xq "));
         QVERIFY(QDir(program + "/xq").removeRecursively());
         qunsetenv("XDG_CONFIG_HOME");
     }

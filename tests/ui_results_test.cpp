@@ -10,12 +10,14 @@
 #include "app/language.h"
 #include "app/saved_files_folder.h"
 #include "evaluation/frmEval.h"
+#include "evaluation/language_words.h"
 #include "evaluation/text_printer.h"
 #include "persistence_support.h"
 #include "print_jobs.h"
 #include "results/core/kept_results.h"
 #include "results/frmProfile.h"
 #include "results/frmResults.h"
+#include "results/kept_results_folder.h"
 #include "results/pdf_export.h"
 #include "results/profile_chart.h"
 #include "results/result_document.h"
@@ -184,7 +186,7 @@ class ResultsTest : public QObject {
     // A result taken in German: its PDF gives back every letter, Greek and
     // Cyrillic too, under German headings.
     void aGermanResultsPdfReadsBackInGerman() {
-        const orv::EvaluationWords& words = orv::app::WordsOf("de");
+        const orv::EvaluationWords& words = orv::evaluation::WordsOf("de");
         auto record = std::make_unique<orv::TestRecord>();
         record->totalq = 3;
         const char* phrases[] = {"gr\u00fcn", "\u03b5\u03bb\u03bb\u03b7\u03bd\u03b9\u03ba\u03ac",
@@ -230,7 +232,7 @@ class ResultsTest : public QObject {
         std::map<std::string, QString> shown;  // by language, as the list shows it
         for (const QString& code : codes) {
             const std::string language = code.toStdString();
-            const orv::EvaluationWords& words = orv::app::WordsOf(language);
+            const orv::EvaluationWords& words = orv::evaluation::WordsOf(language);
             const auto record = std::make_unique<orv::TestRecord>();
             QFile database(QString(ORV_DATA_DIR "/%1orv0.dll").arg(code == "en" ? "" : code + "/"));
             QVERIFY(database.open(QIODevice::ReadOnly));
@@ -246,7 +248,7 @@ class ResultsTest : public QObject {
             }
             const orv::KeptResult result = orv::MakeKeptResult(
                 *record, 0, orv::Evaluate(*record, 0, 2026, words), ended, words);
-            const QString text = orv::app::FromWordsText(result.text, words);
+            const QString text = orv::evaluation::FromWordsText(result.text, words);
             QVERIFY(code == "en" || text.contains(QRegularExpression("[^\\x00-\\x7f]")));
             const TempFolder out;
             QFile pdf(QString::fromStdString(out.file("result.pdf")));
@@ -256,7 +258,7 @@ class ResultsTest : public QObject {
             const QString paper = PdfText(pdf.fileName());
             QCOMPARE(Lines(paper).mid(1, Lines(text).size()), Lines(text));
 
-            const QString form = orv::app::FromWordsText(words.Time(ended), words);
+            const QString form = orv::evaluation::FromWordsText(words.Time(ended), words);
             QVERIFY2(!forms.count(language) || form == forms.at(language), qPrintable(form));
             QVERIFY(form.contains("2026") && form.contains("03") && form.contains("05"));
             QVERIFY(Lines(paper).first().endsWith(form));
@@ -328,6 +330,35 @@ class ResultsTest : public QObject {
         QCOMPARE(list.count(), 3);
         QCOMPARE(orv::ListKeptResults(folder_).size(), std::size_t{3});
         QVERIFY(!std::filesystem::exists(folder_ + "/" + kept[1].name));
+    }
+
+    // A result kept while two are selected for comparing: read again, the
+    // list keeps both selected with Compare on, and its current item, which a
+    // screen reader reads, is the first of them.
+    void twoSelectedStaySelectedWhenANewResultComesIn() {
+        for (int answer : {2, 1}) {
+            QTest::qWait(answer == 2 ? 0 : 1100);  // a second apart
+            delete TakeTest(0, answer);
+        }
+        main_.Results->trigger();
+        const QPointer<frmResults> results = Newest<frmResults>();
+        QVERIFY(results && QTest::qWaitForWindowExposed(results));
+        QListWidget& list = *results->lstResults;
+        list.selectAll();
+        const QStringList two = {list.item(0)->text(), list.item(1)->text()};
+        QTest::qWait(1100);
+        delete TakeTest(0, 0);
+        results->Refresh();
+        QStringList selected;
+        for (int row = 0; row < list.count(); ++row) {
+            if (list.item(row)->isSelected())
+                selected << list.item(row)->text();
+        }
+        QCOMPARE(list.count(), 3);
+        QCOMPARE(selected, two);
+        QVERIFY(results->cmdCompare->isEnabled());
+        QCOMPARE(list.currentItem()->text(), two[0]);
+        delete results;
     }
 
     void theChartDrawsEachScoreOnItsSideAndTheEarlierBarPaler() {
@@ -444,7 +475,7 @@ class ResultsTest : public QObject {
         return test.EvaluationWindow();
     }
 
-    const std::string folder_ = orv::app::KeptResultsFolder();
+    const std::string folder_ = orv::results::KeptResultsFolder();
     MessageLog log_;
     frmTestMain main_;
 };

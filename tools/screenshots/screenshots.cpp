@@ -16,11 +16,12 @@
 #include "app/core/program_identity.h"
 #include "app/language.h"
 #include "app/message_box.h"
-#include "app/saved_files_folder.h"
 #include "evaluation/frmEval.h"
+#include "evaluation/language_words.h"
 #include "results/core/kept_results.h"
 #include "results/frmProfile.h"
 #include "results/frmResults.h"
+#include "results/kept_results_folder.h"
 #include "shell/frmTestMain.h"
 #include "testing/frmTest.h"
 
@@ -76,6 +77,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QString::fromLatin1(orv::kAppId));
     QApplication application(argc, argv);
     orv::app::SetUpLanguage(std::string(argv[1]));
+    orv::evaluation::SetUpWords(orv::app::RunLanguage());
     folder = QString::fromLocal8Bit(argv[2]);
     suffix = argc > 3 ? QString::fromLocal8Bit(argv[3]) : QString();
     QDir().mkpath(folder);
@@ -99,7 +101,7 @@ int main(int argc, char** argv) {
     evaluation->cmdProfile->click();
     Take(evaluation->ProfileWindow(), "profile");
 
-    const std::string kept = orv::app::KeptResultsFolder();
+    const std::string kept = orv::results::KeptResultsFolder();
     const auto results = orv::ListKeptResults(kept);
     if (results.size() == 2 && results[0].result && results[1].result) {
         frmProfile compared(*results[0].result, &*results[1].result);
