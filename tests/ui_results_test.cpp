@@ -229,7 +229,7 @@ class ResultsTest : public QObject {
         for (const QFileInfo& entry :
              QDir(ORV_DATA_DIR).entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot))
             codes << entry.fileName();
-        std::map<std::string, QString> shown;  // by language, as the list shows it
+        QStringList shown, listed;
         for (const QString& code : codes) {
             const std::string language = code.toStdString();
             const orv::EvaluationWords& words = orv::evaluation::WordsOf(language);
@@ -260,7 +260,6 @@ class ResultsTest : public QObject {
 
             const QString form = orv::evaluation::FromWordsText(words.Time(ended), words);
             QVERIFY2(!forms.count(language) || form == forms.at(language), qPrintable(form));
-            QVERIFY(form.contains("2026") && form.contains("03") && form.contains("05"));
             QVERIFY(Lines(paper).first().endsWith(form));
             const auto name = orv::KeepResult(folder_, result);
             QVERIFY(name);
@@ -268,14 +267,13 @@ class ResultsTest : public QObject {
                     std::string::npos);
             frmProfile profile(result);
             QVERIFY(profile.lblDates->text().contains(form));
-            shown[*name] = form;
+            shown << form;
         }
         frmResults results(folder_);
-        QCOMPARE(results.lstResults->count(), int(codes.size()));
-        for (int row = 0; row < results.lstResults->count(); ++row) {
-            const std::string name = orv::ListKeptResults(folder_)[row].name;
-            QVERIFY(results.lstResults->item(row)->text().startsWith(shown[name] + "   "));
-        }
+        for (int row = 0; row < results.lstResults->count(); ++row)
+            listed << results.lstResults->item(row)->text().section("   ", 0, 0);
+        QCOMPARE(listed.size(), shown.size());
+        for (const QString& form : shown) QVERIFY(listed.removeOne(form));
     }
 
     void keptResultsAreListedShownComparedAndDeleted() {
