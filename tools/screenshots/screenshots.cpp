@@ -3,10 +3,12 @@
 // evaluation, the profile, two results compared and the list of results.
 //   screenshots LANGUAGE FOLDER [SUFFIX]
 // writes FOLDER/main SUFFIX.png, question, evaluation, profile, compare and
-// results. It takes two tests of the shipped databases in its program folder
-// and keeps their results there: tools/screenshots/take.sh runs it in a copy.
+// results, and the PDF of the result shown, result SUFFIX.pdf. It takes two
+// tests of the shipped databases in its program folder and keeps their
+// results there: tools/screenshots/take.sh runs it in a copy.
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -22,6 +24,7 @@
 #include "results/frmProfile.h"
 #include "results/frmResults.h"
 #include "results/kept_results_folder.h"
+#include "results/result_document.h"
 #include "shell/frmTestMain.h"
 #include "testing/frmTest.h"
 
@@ -106,6 +109,14 @@ int main(int argc, char** argv) {
     if (results.size() == 2 && results[0].result && results[1].result) {
         frmProfile compared(*results[0].result, &*results[1].result);
         Take(&compared, "compare");
+        // The PDF of the result shown, beside the pictures (not for docs/).
+        const orv::KeptResult& shown = *results[0].result;
+        QFile pdf(folder + "/result" + suffix + ".pdf");
+        if (!pdf.open(QIODevice::WriteOnly) ||
+            pdf.write(orv::results::ResultPdf(
+                shown, orv::ViewOf(shown, orv::evaluation::WordsOf(shown.language)))) <= 0) {
+            ++failures;
+        }
     } else {
         std::fprintf(stderr, "%zu results kept, not 2\n", results.size());
         ++failures;

@@ -2,7 +2,8 @@
 # Takes every screenshot of docs/ anew from the current build, under Xvfb:
 # English and each language folder of data/, at the normal and the large text
 # size (QT_ENABLE_HIGHDPI_SCALING=0 QT_FONT_DPI=144). English goes to
-# docs/*-window.png, a language to docs/<code>/. Needs xvfb-run.
+# docs/*-window.png, a language to docs/<code>/. Needs xvfb-run. With KEEP=FOLDER
+# it also leaves each run's pictures and the PDF of its result in FOLDER.
 #   bash tools/screenshots/take.sh
 set -euo pipefail
 cd "$(dirname "$0")/../.."
@@ -46,7 +47,10 @@ shoot() {
             cp "$shot" "docs/$language/$name.png"
         fi
     done
-    echo "$language${suffix:+ $suffix}: $(ls "$run/shots" | wc -l) screenshots"
+    if [[ -n ${KEEP:-} ]]; then
+        mkdir -p "$KEEP" && cp -r "$run/shots" "$KEEP/$language$suffix"
+    fi
+    echo "$language${suffix:+ $suffix}: $(ls "$run"/shots/*.png | wc -l) screenshots"
 }
 
 for language in "${languages[@]}"; do
