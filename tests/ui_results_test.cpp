@@ -14,6 +14,7 @@
 #include "evaluation/text_printer.h"
 #include "persistence_support.h"
 #include "print_jobs.h"
+#include "results/comparison_chart.h"
 #include "results/core/kept_results.h"
 #include "results/frmProfile.h"
 #include "results/frmResults.h"
@@ -217,8 +218,8 @@ class ResultsTest : public QObject {
     // Each language's evaluation of the same answers to its own questions
     // reads back from the PDF line for line, its own letters (ü, é, ñ, ¿)
     // included; the moment shows as the language writes it in the list, the
-    // profile and the PDF, and as ever in English, though this time zone is
-    // another; the file keeps the ISO moment.
+    // profile, the PDF and a comparison, and as ever in English, though this
+    // time zone is another; the file keeps the ISO moment.
     void eachLanguageReadsBackFromThePdfAndWritesTheMomentItsWay() {
         const std::map<std::string, QString> forms = {{"en", "2026-03-07 08:05"},
                                                       {"de", "07.03.2026 08:05"},
@@ -267,6 +268,8 @@ class ResultsTest : public QObject {
                     std::string::npos);
             frmProfile profile(result);
             QVERIFY(profile.lblDates->text().contains(form));
+            const orv::Profile compared = orv::ProfileOf(result, words);
+            QVERIFY(orv::results::ComparedLabel({{compared, compared}}, 1).endsWith(form));
             shown << form;
         }
         frmResults results(folder_);
