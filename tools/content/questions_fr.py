@@ -32,7 +32,7 @@ LINKING_WORDS = set(
 AND_WORDS = {"et"}
 INFORMAL = {"tu", "te", "toi", "ton", "ta", "tes"}
 FIRST_PERSON = {"je", "j", "me", "m", "moi", "mon", "ma", "mes"}
-MAX_PHRASE_LETTERS = 45
+MAX_PHRASE_LETTERS = 40
 # Le trait décrit « une personne » : il ne parle pas au lecteur (« vous »,
 # « votre ») et ne reprend pas la personne au masculin.
 FORBIDDEN_IN_PHRASE = {"vous", "votre", "vos", "il", "ils", "lui-même", "eux", "eux-mêmes"}
@@ -62,7 +62,7 @@ TEST0 = {
  ("Je me fixe rarement des objectifs.", "peu soucieuse de se fixer des objectifs", R, "a"),
  ("J'abandonne vite quand quelque chose se révèle difficile.", "prompte à baisser les bras", R, "b"),
  ("Gagner n'a pas beaucoup d'importance pour moi.", "indifférente à la victoire", R, None),
- ("Je refuse les responsabilités supplémentaires, même quand elles pourraient me valoir une promotion.", "réticente à prendre plus de responsabilités", R, None),
+ ("Je refuse les responsabilités supplémentaires, même quand elles pourraient me valoir une promotion.", "rétive à un surcroît de responsabilités", R, None),
  ("Je préfère laisser les autres donner le rythme et simplement suivre.", "heureuse de se laisser guider", R, None),
  ("Je remets sans cesse mes ambitions à plus tard.", "lente à poursuivre ses rêves", R, None),
 ],
@@ -115,7 +115,7 @@ TEST0 = {
  ("Je lis rarement quelque chose de plus long qu'un court article.", "peu portée sur la lecture", R, "c"),
  ("J'ai tendance à croire ce qu'on me dit sans vérifier.", "crédule", R, "d"),
  ("Je perds vite intérêt quand un sujet devient compliqué.", "impatiente face aux sujets complexes", R, None),
- ("Je préfère laisser les autres résoudre les problèmes difficiles.", "tributaire d'autrui pour trouver les réponses", R, None),
+ ("Je préfère laisser les autres résoudre les problèmes difficiles.", "dépendante d'autrui pour les réponses", R, None),
 ],
 5: [  # Rapport à l'argent (Material Attitudes)
  ("Je tiens le compte de mes dépenses.", "douée pour gérer son budget", F, None),
@@ -132,7 +132,7 @@ TEST0 = {
  ("J'achète souvent sur un coup de tête.", "sujette aux achats impulsifs", R, "c"),
  ("J'emprunte de l'argent pour acheter des choses dont j'ai envie mais dont je n'ai pas besoin.", "à l'aise avec l'endettement", R, None),
  ("J'envie les gens qui ont plus d'argent que moi.", "envieuse des plus fortunés", R, None),
- ("J'ai du mal à prêter ou à donner ce qui m'appartient.", "réticente à se défaire de quoi que ce soit", R, None),
+ ("J'ai du mal à prêter ou à donner ce qui m'appartient.", "attachée à tout ce qu'elle possède", R, None),
 ],
 6: [  # Maturité (Maturity)
  ("Je reconnais ouvertement mes erreurs.", "honnête quant à ses erreurs", F, None),
@@ -198,7 +198,7 @@ TEST0 = {
  ("Je préfère ce qui m'est familier à la nouveauté.", "attachée à ses habitudes", R, "a"),
  ("J'accorde plus de valeur à un emploi sûr qu'à un revenu plus élevé.", "soucieuse de sécurité", R, "b"),
  ("J'évite les activités qui comportent le moindre danger physique.", "méfiante envers le danger physique", R, "c"),
- ("J'ai besoin de connaître chaque détail avant de prendre une décision.", "lente à décider sans avoir tous les éléments", R, "d"),
+ ("J'ai besoin de connaître chaque détail avant de prendre une décision.", "lente à décider sans tous les éléments", R, "d"),
  ("Je garde mon argent en lieu sûr, même s'il rapporte très peu.", "prudente avec ses économies", R, None),
  ("La peur de l'échec m'empêche souvent d'essayer.", "freinée par la peur de l'échec", R, "e"),
 ],
@@ -383,7 +383,7 @@ TEST1 = {
  ("Je fais ma part des tâches ingrates.", "disposée à assumer les tâches ingrates", F, "d"),
  ("Je m'entends bien avec la plupart des membres d'un groupe.", "facile à vivre", F, None),
  ("Je fais passer les objectifs du groupe avant mes propres souhaits.", "loyale envers le groupe", F, None),
- ("Je veille à ce que les nouvelles recrues d'une équipe se sentent les bienvenues.", "accueillante envers les nouvelles recrues", F, None),
+ ("Je veille à ce que les nouvelles recrues d'une équipe se sentent les bienvenues.", "accueillante pour les nouvelles recrues", F, None),
  ("Je fais des compromis pour que l'équipe continue à bien travailler ensemble.", "prête au compromis", F, "e"),
  ("Je préfère le travail en solitaire.", "épanouie dans le travail en solitaire", R, "a"),
  ("Je garde pour moi les informations utiles afin de conserver une longueur d'avance.", "avare d'informations", R, "b"),
