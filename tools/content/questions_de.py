@@ -5,6 +5,47 @@
 # Die Eigenschaften stehen in der Auswertung nach "Sie sind " bzw.
 # "Sie sind außerdem ", durch ", " und " und " verbunden; sie enthalten daher
 # weder ein Komma noch das Wort "und" und beginnen nicht mit "sich".
+import re
+
+# What make_databases.py checks the German questions against.
+HEADERS = {
+ 0: "150\t.Copyright (c) 2026 Orvane Software. Test der individuellen Eigenschaften.",
+ 1: "150\t.Copyright (c) 2026 Orvane Software. Test der zwischenmenschlichen und sozialen Eigenschaften.",
+}
+PHRASE_RE = re.compile(r"^[A-Za-zÄÖÜäöüß0-9' -]+$")
+MAX_PHRASE_LETTERS = 40
+# A question begins with a capital and ends with a full stop; between them
+# letters, digits, spaces and ordinary punctuation, German quotation marks
+# and the dash included.
+TEXT_RE = re.compile(r"^[A-ZÄÖÜ0-9„][A-Za-zÄÖÜäöüß0-9 .,;:!?'()„“–-]*\.$")
+# Words that may recur among the phrases of one evaluation sentence (compared
+# in lower case): articles, prepositions, pronouns and a few adverbs.
+LINKING_WORDS = set(
+    "ein eine einer eines einem einen kein keine der die das den dem des "
+    "und oder als wie zu zum zur mit in im ins an am auf aufs für fürs von vom "
+    "bei beim über um aus nach vor ohne gegenüber durch bis "
+    "sich selbst ihr ihre ihren ihrem ihrer ihres sie "
+    "nicht sehr gern lieber mehr auch noch so etwas umso "
+    "alle allen jeder jede jedem jeden jedes".split())
+# " und " inside a phrase would look like the end of the list.
+AND_WORDS = {"und"}
+INFORMAL = {"du", "dich", "dir", "dein", "deine", "deinen", "deinem", "deiner", "deines"}
+# Every question is a statement about oneself.
+FIRST_PERSON = {"ich", "mich", "mir", "mein", "meine", "meinen", "meinem", "meiner", "meines"}
+# The evaluation speaks to the reader as "Sie": a phrase that says "ihr" in
+# lower case speaks of someone else.
+POSSESSIVES = {"ihr", "ihre", "ihren", "ihrem", "ihrer", "ihres"}
+
+
+def extra_phrase_check(phrase):
+    words = phrase.split(' ')
+    if words[0] == 'sich':
+        return '"Sie sind außerdem sich ..." puts the adverb before the reflexive pronoun'
+    if POSSESSIVES & set(words):
+        return 'a lower-case "ihr" speaks of someone else'
+    return None
+
+
 F, R = False, True
 
 TEST0 = {
