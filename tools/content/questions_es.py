@@ -25,7 +25,7 @@ LINKING_WORDS = set(
     "el la lo los las un una unos unas al del "
     "a ante bajo con contra de desde durante en entre hacia hasta para por "
     "según sin sobre tras o u ni que como cuando si "
-    "su sus se sí consigo misma mismo mismas mismos usted le les "
+    "quien quienes su sus se sí consigo misma mismo mismas mismos usted le les "
     "propio propia propios propias otro otra otros otras demás "
     "todo toda todos todas muy más menos tan bien poco algo no".split())
 # " y " o " e " dentro de un rasgo parecería el final de la lista.
@@ -34,7 +34,14 @@ INFORMAL = {"tú", "te", "ti", "tu", "tus", "contigo"}
 # Cada pregunta habla de uno mismo. El español omite el pronombre "yo": la
 # persona la marca el verbo, así que, además de los pronombres y posesivos,
 # cuentan las formas verbales de primera persona que usan las preguntas.
-FIRST_PERSON = {"me", "mi", "mis", "yo", "mí", "conmigo", "mío", "mía", "míos", "mías"}
+FIRST_PERSON = {"me", "mi", "mis", "yo", "mí", "conmigo", "mío", "mía", "míos", "mías"} | set(
+    "acepto actúo ando asigno asumo ayudo cancelo capto cedo cometo comparo "
+    "comparto compro compruebo conozco convenzo corrijo creo cumplo defiendo "
+    "dejaría dejo digo disfruto doy duermo empiezo entro escucho estoy evito "
+    "hago haré haría he juzgo leo llego llevo mantengo miro necesito perdono "
+    "pido pienso pierdo pongo prefiero procuro puedo quiero reconozco resuelvo "
+    "respeto retuerzo salgo sé siento sigo soy suelo tengo termino tiendo tomo "
+    "valoro veo".split())
 # Una vocal "i" (escrita "i", "í", "hi" o "hí") seguida de consonante pide
 # "e" en lugar de "y"; el separador fijo " y " no puede ir delante.
 _I_SOUND = re.compile(r"^h?[ií][^aeiouáéíóúü]")
@@ -64,7 +71,7 @@ TEST0 = {
  ("Rara vez me fijo metas.", "relajada a la hora de fijarse metas", R, "a"),
  ("Me rindo enseguida cuando algo resulta difícil.", "propensa a rendirse enseguida", R, "b"),
  ("Ganar no me importa demasiado.", "poco interesada en ganar", R, None),
- ("Rechazo responsabilidades adicionales, aunque puedan llevarme a un ascenso.", "reacia a asumir más responsabilidades", R, None),
+ ("Digo que no a más responsabilidades, aunque puedan llevarme a un ascenso.", "reacia a asumir más responsabilidades", R, None),
  ("Prefiero que otros marquen el ritmo y limitarme a seguirlo.", "contenta de dejarse guiar", R, None),
  ("Siempre dejo mis ambiciones para algún día más adelante.", "lenta para perseguir sus sueños", R, None),
 ],
@@ -82,14 +89,14 @@ TEST0 = {
  ("Mi estado de ánimo puede pasar de la euforia al desánimo en menos de una hora.", "de humor cambiante", R, "b"),
  ("A menudo me siento en tensión y con los nervios de punta.", "a menudo tensa", R, None),
  ("Sigo dándoles vueltas a las cosas mucho después de que hayan pasado.", "propensa a darle vueltas a las cosas", R, None),
- ("Una pequeña molestia puede arruinarme el día entero.", "fácil de irritar", R, None),
+ ("Una pequeña molestia me puede arruinar el día entero.", "fácil de irritar", R, None),
  ("Me tomo las críticas muy a pecho.", "susceptible a las críticas", R, "d"),
 ],
 3: [  # Energía (Energy Level)
  ("Por la mañana me despierto con ganas de ponerme en marcha.", "animada desde primera hora", F, "a"),
  ("Puedo trabajar muchas horas sin que me venza el cansancio.", "de gran aguante", F, None),
  ("Me gusta tener algo que hacer la mayor parte del día.", "amante de mantenerse ocupada", F, None),
- ("Camino deprisa y con decisión.", "rápida de movimientos", F, None),
+ ("Ando deprisa y con decisión.", "rápida de movimientos", F, None),
  ("Puedo ocuparme de varias actividades a la vez.", "hábil para compaginar muchas tareas", F, None),
  ("Al final del día todavía me queda mucha energía.", "llena de energía", F, "b"),
  ("Disfruto de los días animados en los que todo va deprisa.", "a gusto con un ritmo frenético", F, "c"),
@@ -183,7 +190,7 @@ TEST0 = {
  ("Me quedo sin aliento después de subir unos pocos tramos de escalera.", "corta de aliento", R, "a"),
  ("Casi nunca hago ningún tipo de ejercicio.", "sedentaria", R, "b"),
  ("Soy bastante torpe.", "algo torpe", R, "c"),
- ("A menudo como comida rápida en lugar de comidas como es debido.", "aficionada a la comida rápida", R, "d"),
+ ("A menudo me alimento de comida rápida en lugar de comer como es debido.", "aficionada a la comida rápida", R, "d"),
  ("A menudo tengo dolores y molestias.", "propensa a los achaques", R, None),
  ("Prefiero ver deportes a practicarlos.", "más espectadora que jugadora", R, None),
 ],
@@ -230,7 +237,7 @@ TEST1 = {
  ("Prefiero alejarme de una pelea a meterme en ella.", "reacia a las peleas", F, None),
  ("Hablo con suavidad incluso cuando algo me molesta.", "de voz suave", F, "b"),
  ("Mantengo la paciencia cuando otras personas cometen errores al volante.", "paciente al volante", F, None),
- ("Cuando los ánimos se caldean, intento calmar a los demás.", "conciliadora", F, None),
+ ("Cuando los ánimos se caldean, procuro calmar a los demás.", "conciliadora", F, None),
  ("Puedo perder una partida sin irritarme.", "deportiva en la derrota", F, None),
  ("Pido con educación lo que quiero.", "cortés al pedir", F, "c"),
  ("Puedo dejar pasar un insulto sin devolverlo.", "capaz de perdonar un insulto", F, "d"),
@@ -310,7 +317,7 @@ TEST1 = {
  ("Me incomoda que otros muestren emociones intensas.", "a disgusto ante emociones intensas", R, None),
 ],
 6: [  # Justicia (Fairness)
- ("Trato a todo el mundo por igual, sea cual sea su origen.", "ecuánime", F, "a"),
+ ("Doy el mismo trato a todo el mundo, sea cual sea su origen.", "ecuánime", F, "a"),
  ("Escucho a las dos partes antes de juzgar.", "justa en sus juicios", F, "b"),
  ("Reconozco el mérito a quien se lo ha ganado.", "equitativa al reconocer méritos", F, None),
  ("Tomo solo la parte que me corresponde.", "conforme con su parte", F, "c"),
@@ -333,7 +340,7 @@ TEST1 = {
  ("Disfruto animando a los demás a dar lo mejor de sí.", "alentadora", F, None),
  ("Sé explicar un plan de manera que cada cual sepa qué le toca.", "clara al dar instrucciones", F, None),
  ("No me importa hablar en nombre de un grupo.", "dispuesta a ser portavoz", F, "c"),
- ("Reparto las tareas según los puntos fuertes de cada cual.", "hábil para delegar", F, "d"),
+ ("Asigno las tareas según los puntos fuertes de cada cual.", "hábil para delegar", F, "d"),
  ("Asumo la culpa cuando un equipo que dirijo no alcanza sus metas.", "capaz de asumir la culpa", F, "e"),
  ("Me gusta organizar actividades en grupo.", "organizadora de eventos", F, None),
  ("Prefiero seguir antes que dirigir.", "más seguidora que líder", R, "a"),
@@ -369,7 +376,7 @@ TEST1 = {
  ("Creo que las normas existen por buenas razones.", "partidaria de los reglamentos", F, "e"),
  ("Pago todos los impuestos que me corresponden.", "concienzuda con los impuestos", F, None),
  ("Cumplo los términos de los acuerdos que firmo.", "fiel a los acuerdos", F, None),
- ("Intento cambiar las reglas injustas por los cauces adecuados.", "reformista por vías legítimas", F, None),
+ ("Procuro cambiar las reglas injustas por los cauces adecuados.", "reformista por vías legítimas", F, None),
  ("Excedo el límite de velocidad cuando creo que no me van a descubrir.", "veloz al volante si nadie la ve", R, "a"),
  ("Paso por alto las reglas que me parecen absurdas.", "selectiva con las normas", R, "b"),
  ("Me quedo con el cambio de más si en una caja me dan demasiado.", "feliz de quedarse con el cambio de más", R, "c"),
