@@ -75,7 +75,7 @@ TEST0 = {
  ("Prefiero que otros marquen el ritmo y limitarme a seguirlo.", "contenta de dejarse guiar", R, None),
  ("Siempre dejo mis ambiciones para algún día más adelante.", "lenta para perseguir sus sueños", R, None),
 ],
-2: [  # Temperamento (Emotional Temperament)
+2: [  # Temperamento emocional (Emotional Temperament)
  ("Mantengo la calma cuando las cosas salen mal.", "tranquila cuando algo sale mal", F, "a"),
  ("Mi estado de ánimo se mantiene bastante estable de un día para otro.", "estable de ánimo", F, "b"),
  ("Me recupero pronto de las decepciones.", "resiliente", F, None),
@@ -92,7 +92,7 @@ TEST0 = {
  ("Una pequeña molestia me puede arruinar el día entero.", "fácil de irritar", R, None),
  ("Me tomo las críticas muy a pecho.", "susceptible a las críticas", R, "d"),
 ],
-3: [  # Energía (Energy Level)
+3: [  # Nivel de energía (Energy Level)
  ("Por la mañana me despierto con ganas de ponerme en marcha.", "animada desde primera hora", F, "a"),
  ("Puedo trabajar muchas horas sin que me venza el cansancio.", "de gran aguante", F, None),
  ("Me gusta tener algo que hacer la mayor parte del día.", "amante de mantenerse ocupada", F, None),
@@ -109,7 +109,7 @@ TEST0 = {
  ("Hasta las tareas pequeñas me dejan sin fuerzas.", "propensa al agotamiento", R, None),
  ("Me gusta pasar la mayor parte de mi tiempo libre descansando.", "aficionada al descanso", R, None),
 ],
-4: [  # Capacidad intelectual (Intellectual Factors)
+4: [  # Factores intelectuales (Intellectual Factors)
  ("Disfruto aprendiendo sobre temas de los que no sé nada.", "de mente curiosa", F, None),
  ("Me gusta resolver acertijos y problemas complicados.", "entusiasta de resolver problemas", F, "b"),
  ("Leo por placer siempre que tengo ocasión.", "amante de la lectura", F, "c"),
@@ -211,7 +211,7 @@ TEST0 = {
  ("Guardo mi dinero donde esté seguro, aunque apenas me rinda.", "prudente con sus ahorros", R, None),
  ("El miedo al fracaso a menudo me impide intentarlo.", "frenada por el miedo a fracasar", R, "e"),
 ],
-10: [  # Actitud ante el trabajo (Task Performance Attitudes)
+10: [  # Actitud ante las tareas (Task Performance Attitudes)
  ("Termino lo que empiezo.", "constante hasta el final", F, "a"),
  ("Planifico mi trabajo antes de empezar.", "metódica", F, None),
  ("Mantengo mi lugar de trabajo limpio y ordenado.", "bien organizada", F, "b"),
@@ -316,7 +316,7 @@ TEST1 = {
  ("A los demás les cuesta saber lo que siento.", "difícil de descifrar", R, "d"),
  ("Me incomoda que otros muestren emociones intensas.", "a disgusto ante emociones intensas", R, None),
 ],
-6: [  # Justicia (Fairness)
+6: [  # Equidad (Fairness)
  ("Doy el mismo trato a todo el mundo, sea cual sea su origen.", "ecuánime", F, "a"),
  ("Escucho a las dos partes antes de juzgar.", "justa en sus juicios", F, "b"),
  ("Reconozco el mérito a quien se lo ha ganado.", "equitativa al reconocer méritos", F, None),
