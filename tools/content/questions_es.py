@@ -50,8 +50,14 @@ _I_SOUND = re.compile(r"^h?[ií][^aeiouáéíóúü]")
 def extra_phrase_check(phrase):
     if _I_SOUND.match(phrase):
         return 'empieza por el sonido "i": la lista lo uniría con " y " en lugar de " e "'
-    if phrase.split(' ')[0] in {"se", "que", "y", "e", "o", "u"}:
+    words = phrase.split(' ')
+    if words[0] in {"se", "que", "y", "e", "o", "u"}:
         return 'no sigue a "Usted es una persona "'
+    # Todo concuerda con "persona": "ambiciosa", "sí misma", nunca "ambicioso".
+    if re.search(r"os?$", words[0]) and words[0] not in LINKING_WORDS:
+        return 'empieza en masculino: concuerda con "persona"'
+    if {"mismo", "mismos", "usted", "él"} & set(words):
+        return 'no se refiere a "persona" (femenino): "sí misma", "su", "sus"'
     return None
 
 
