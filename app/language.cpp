@@ -6,12 +6,10 @@
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTranslator>
-#include <map>
 
 #include "app/core/language.h"
 #include "app/core/program_identity.h"
 #include "app/form_look.h"
-#include "app/message_box.h"
 
 namespace orv::app {
 
@@ -108,27 +106,6 @@ bool RememberLanguage(const std::string& code) {
 
 std::string RunLanguageFile(const std::string& name) {
     return LanguageFile(ProgramFolder(), RunLanguage(), name);
-}
-
-const EvaluationWords& WordsOf(const std::string& language) {
-    static std::map<std::string, EvaluationWords> read;
-    const auto found = read.find(language);
-    if (found != read.end()) {
-        return found->second;
-    }
-    WordsFile file = LoadEvaluationWords(ProgramFolder(), language);
-    if (file.error_line != 0) {
-        MsgBox(nullptr,
-               QCoreApplication::translate("Language",
-                                           "The words of the evaluation in this language are "
-                                           "faulty; the evaluation uses English words.\n%1: line "
-                                           "%2: %3")
-                   .arg(FromFilePath(LanguageFile(ProgramFolder(), language, kWordsFileName)))
-                   .arg(file.error_line)
-                   .arg(QString::fromStdString(file.error))
-                   .toStdString());
-    }
-    return read.emplace(language, std::move(file.words)).first->second;
 }
 
 }  // namespace orv::app

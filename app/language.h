@@ -5,8 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "evaluation/core/evaluation_words.h"
-
 namespace orv::app {
 
 // The language of this run, set up once at the start: `requested` (the
@@ -33,15 +31,5 @@ bool RememberLanguage(const std::string& code);
 
 // The file `name` in the run's language, or the program folder's own.
 std::string RunLanguageFile(const std::string& name);
-
-// The words of a language's evaluation and profile, read once; a faulty
-// words file is reported once, in a message box, and English words are used.
-const EvaluationWords& WordsOf(const std::string& language);
-
-// Text of the evaluation or a result in `words`' language: UTF-8, or Latin-1.
-inline QString FromWordsText(const std::string& text, const EvaluationWords& words) {
-    return words.utf8() ? QString::fromStdString(text)
-                        : QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 }  // namespace orv::app

@@ -4,8 +4,6 @@
 
 #include "app/core/saved_files_folder.h"
 #include "app/form_look.h"
-#include "persistence/core/durable_file.h"
-#include "results/core/kept_results.h"
 
 namespace orv::app {
 
@@ -22,15 +20,6 @@ std::string SavedFilesFolder() {
     const std::string program_folder = ProgramFolder();
     return ChooseSavedFilesFolder(program_folder, MayCreateFilesIn(program_folder),
                                   Environment("XDG_DATA_HOME"), Environment("HOME"));
-}
-
-std::string KeptResultsFolder() {
-    return orv::KeptResultsFolder(SavedFilesFolder());
-}
-
-void RemoveStaleTemporaries() {
-    orv::RemoveStaleTemporaries(SavedFilesFolder());
-    orv::RemoveStaleTemporaries(KeptResultsFolder());
 }
 
 }  // namespace orv::app

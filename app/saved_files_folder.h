@@ -10,11 +10,4 @@ namespace orv::app {
 // Save and Load all use it.
 std::string SavedFilesFolder();
 
-// The folder of the kept results, inside the saved-files folder.
-std::string KeptResultsFolder();
-
-// Removes what writes cut short by a crash left in those two folders; what
-// another running copy of the program is writing stays.
-void RemoveStaleTemporaries();
-
 }  // namespace orv::app

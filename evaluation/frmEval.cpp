@@ -10,13 +10,14 @@
 #include "app/core/app_title.h"
 #include "app/fit_texts.h"
 #include "app/form_look.h"
-#include "app/language.h"
 #include "app/message_box.h"
+#include "evaluation/language_words.h"
 #include "evaluation/text_printer.h"
 #include "results/frmProfile.h"
 #include "results/pdf_export.h"
 
 namespace app = orv::app;
+namespace evaluation = orv::evaluation;
 
 namespace {
 
@@ -94,6 +95,7 @@ void frmEval::SetEvaluation(const std::string& text, bool utf8) {
 }
 
 void frmEval::SetResult(const orv::KeptResult& result) {
+    evaluation::SetUpWords(result.language, this);
     SetEvaluation(result.text, result.language != orv::kEnglish);
     result_ = result;
     // A profile still open shows the result it was opened for.
@@ -153,5 +155,6 @@ void frmEval::cmdProfile_Click() {
 }
 
 void frmEval::cmdSavePdf_Click() {
-    orv::results::SaveAsPdf(this, *result_, orv::ViewOf(*result_, app::WordsOf(result_->language)));
+    orv::results::SaveAsPdf(this, *result_,
+                            orv::ViewOf(*result_, evaluation::WordsOf(result_->language)));
 }

@@ -1,12 +1,13 @@
 // The evaluation at the end of a test, and the result kept from it.
 #include "app/form_look.h"
-#include "app/language.h"
 #include "app/message_box.h"
 #include "app/saved_files_folder.h"
 #include "evaluation/core/evaluation_text.h"
 #include "evaluation/frmEval.h"
+#include "evaluation/language_words.h"
 #include "results/core/kept_result.h"
 #include "results/core/kept_results.h"
+#include "results/kept_results_folder.h"
 #include "testing/frmTest.h"
 
 namespace {
@@ -24,7 +25,7 @@ frmEval* frmTest::EvaluationWindow() const {
 
 void frmTest::EvalDisp(std::int16_t evalparm) {
     const orv::LocalTime ended = orv::LocalNow();
-    const orv::EvaluationWords& words = orv::app::WordsOf(language_);
+    const orv::EvaluationWords& words = orv::evaluation::WordsOf(language_);
     const orv::Evaluation evaluation = orv::Evaluate(record, evalparm, ended.year, words);
     // The first reference creates the window, centred and hidden; an open one
     // keeps its place.
@@ -38,7 +39,7 @@ void frmTest::EvalDisp(std::int16_t evalparm) {
     const orv::KeptResult result = orv::MakeKeptResult(record, evalparm, evaluation, ended, words);
     eval_window_->SetResult(result);
     orv::app::ShowInFront(eval_window_);
-    const std::string folder = orv::app::KeptResultsFolder();
+    const std::string folder = orv::results::KeptResultsFolder();
     if (!orv::KeepResult(folder, result)) {
         orv::app::MsgBox(eval_window_, kNotKept);
     }

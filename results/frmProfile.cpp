@@ -18,14 +18,15 @@
 #include "app/current_item_focus.h"
 #include "app/fit_texts.h"
 #include "app/form_look.h"
-#include "app/language.h"
 #include "app/message_box.h"
+#include "evaluation/language_words.h"
 #include "evaluation/text_printer.h"
 #include "results/pdf_export.h"
 #include "results/profile_chart.h"
 #include "results/result_document.h"
 
 namespace app = orv::app;
+namespace evaluation = orv::evaluation;
 
 namespace {
 
@@ -40,12 +41,12 @@ orv::ProfileView ViewFor(const orv::KeptResult& result, const orv::KeptResult* e
         const bool later =
             orv::SecondsSinceEpoch(result.ended) >= orv::SecondsSinceEpoch(earlier->ended);
         const auto compared = orv::CompareResults(
-            *earlier, result, app::WordsOf(later ? result.language : earlier->language));
+            *earlier, result, evaluation::WordsOf(later ? result.language : earlier->language));
         if (const auto* view = std::get_if<orv::ProfileView>(&compared)) {
             return *view;
         }
     }
-    return orv::ViewOf(result, app::WordsOf(result.language));
+    return orv::ViewOf(result, evaluation::WordsOf(result.language));
 }
 
 // Labels without wrapping, whose size takes no text layout.
@@ -56,11 +57,12 @@ QWidget* LegendOf(std::int16_t testno, const orv::EvaluationWords& words) {
     grid->setVerticalSpacing(0);
     int row = 0;
     for (const orv::LegendEntry& entry : orv::ProfileLegend(testno, words)) {
-        auto* term = new QLabel(app::FromWordsText(entry.term, words) + QLatin1Char(':'));
+        auto* term = new QLabel(evaluation::FromWordsText(entry.term, words) + QLatin1Char(':'));
         term->setFont(app::SansFont(9.75, true));
         grid->addWidget(term, row, 0);
-        grid->addWidget(new QLabel(app::FromWordsText(entry.meaning, words) + QLatin1Char('.')),
-                        row++, 1);
+        grid->addWidget(
+            new QLabel(evaluation::FromWordsText(entry.meaning, words) + QLatin1Char('.')), row++,
+            1);
     }
     grid->setColumnStretch(1, 1);
     return legend;
@@ -72,7 +74,7 @@ QTableWidget* FiguresTable(const orv::ProfileView& view, const orv::EvaluationWo
     auto* table = new QTableWidget(int(rows.size()) - 1, int(rows.front().size()), parent);
     for (std::size_t r = 0; r < rows.size(); ++r) {
         for (std::size_t c = 0; c < rows[r].size(); ++c) {
-            const QString text = app::FromWordsText(rows[r][c], words);
+            const QString text = evaluation::FromWordsText(rows[r][c], words);
             if (r == 0) {
                 table->setHorizontalHeaderItem(int(c), new QTableWidgetItem(text));
                 continue;
@@ -102,12 +104,18 @@ frmProfile::frmProfile(const orv::KeptResult& result, const orv::KeptResult* ear
     : QWidget(nullptr), result_(result), view_(ViewFor(result, earlier)) {
     setAttribute(Qt::WA_DeleteOnClose);
     app::ApplyFormLook(this, tr("Profile - %1").arg(app::AppTitle()), 9.75);
+    // A faulty words file of a result's language is reported as the result opens.
+    evaluation::SetUpWords(result.language);
+    if (earlier != nullptr) {
+        evaluation::SetUpWords(earlier->language);
+    }
 
     // What the result shows is in the language it was taken in.
-    const orv::EvaluationWords& words = app::WordsOf(view_.later.language);
-    lblTitle = new QLabel(app::FromWordsText(orv::ProfileTitle(view_.later.testno, words), words));
+    const orv::EvaluationWords& words = evaluation::WordsOf(view_.later.language);
+    lblTitle =
+        new QLabel(evaluation::FromWordsText(orv::ProfileTitle(view_.later.testno, words), words));
     lblTitle->setFont(app::SansFont(12, true));
-    lblDates = new QLabel(app::FromWordsText(orv::ProfileDates(view_, words), words));
+    lblDates = new QLabel(evaluation::FromWordsText(orv::ProfileDates(view_, words), words));
     Chart = new ProfileChart(view_, nullptr);
     Legend = LegendOf(view_.later.testno, words);
     tblFigures = FiguresTable(view_, words, nullptr);
@@ -136,8 +144,8 @@ frmProfile::frmProfile(const orv::KeptResult& result, const orv::KeptResult* ear
     // As wide as the buttons of the evaluation window.
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    const std::pair<QPushButton*, int> widths[] = {{cmdPrint, 1095}, {cmdSavePdf, 1815},
-                                                   {cmdClose, 1095}};
+    const std::pair<QPushButton*, int> widths[] = {
+        {cmdPrint, 1095}, {cmdSavePdf, 1815}, {cmdClose, 1095}};
     for (const auto& [button, width] : widths) {
         buttons->addWidget(button);
     }

@@ -13,13 +13,14 @@
 #include "app/core/app_title.h"
 #include "app/current_item_focus.h"
 #include "app/form_look.h"
-#include "app/language.h"
 #include "app/message_box.h"
 #include "evaluation/frmEval.h"
+#include "evaluation/language_words.h"
 #include "results/core/profile.h"
 #include "results/frmProfile.h"
 
 namespace app = orv::app;
+namespace evaluation = orv::evaluation;
 
 namespace {
 
@@ -28,8 +29,8 @@ constexpr const char* kNotDeleted =
 
 // A result's test, as it was named in the language it was taken in.
 QString TitleOf(const orv::KeptResult& result) {
-    const orv::EvaluationWords& words = app::WordsOf(result.language);
-    return app::FromWordsText(words.TestTitle(result.testno), words);
+    const orv::EvaluationWords& words = evaluation::WordsOf(result.language);
+    return evaluation::FromWordsText(words.TestTitle(result.testno), words);
 }
 
 QString ItemText(const orv::ListedResult& listed) {

@@ -6,8 +6,8 @@
 #include <QStandardPaths>
 
 #include "app/form_look.h"
-#include "app/language.h"
 #include "app/message_box.h"
+#include "evaluation/language_words.h"
 #include "persistence/core/durable_file.h"
 #include "results/result_document.h"
 
@@ -18,10 +18,10 @@ void SaveAsPdf(QWidget* parent, const KeptResult& result, const ProfileView& vie
     if (folder.isEmpty() || !QDir(folder).exists()) {
         folder = QDir::homePath();
     }
-    const EvaluationWords& words = app::WordsOf(result.language);
+    const EvaluationWords& words = evaluation::WordsOf(result.language);
     QFileDialog chooser(
         parent, QCoreApplication::translate("Message", "Save as PDF"),
-        QDir(folder).filePath(app::FromWordsText(PdfFileName(result, words), words)),
+        QDir(folder).filePath(evaluation::FromWordsText(PdfFileName(result, words), words)),
         QCoreApplication::translate("Message", "PDF files (*.pdf)"));
     chooser.setAcceptMode(QFileDialog::AcceptSave);
     chooser.setDefaultSuffix(QStringLiteral("pdf"));

@@ -8,7 +8,7 @@
 #include <cmath>
 
 #include "app/form_look.h"
-#include "app/language.h"
+#include "evaluation/language_words.h"
 
 namespace orv::results {
 
@@ -27,7 +27,7 @@ QColor Paler(const QColor& colour) {
 
 // A text of the profile, in the language of its result.
 QString Shown(const ProfileView& view, const std::string& text) {
-    return app::FromWordsText(text, app::WordsOf(view.later.language));
+    return evaluation::FromWordsText(text, evaluation::WordsOf(view.later.language));
 }
 
 QString VerdictLabel(const ProfileView& view, const ProfileScale& scale) {
@@ -162,8 +162,9 @@ ProfileChart::ProfileChart(orv::ProfileView view, QWidget* parent)
     (void)installed;
     setFocusPolicy(Qt::StrongFocus);
     setAccessibleName(tr("Profile chart"));
-    const orv::EvaluationWords& words = orv::app::WordsOf(view_.later.language);
-    setAccessibleDescription(orv::app::FromWordsText(orv::ChartSummary(view_, words), words));
+    const orv::EvaluationWords& words = orv::evaluation::WordsOf(view_.later.language);
+    setAccessibleDescription(
+        orv::evaluation::FromWordsText(orv::ChartSummary(view_, words), words));
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
 }
 

@@ -13,7 +13,7 @@
 #include "app/core/app_title.h"
 #include "app/core/program_identity.h"
 #include "app/form_look.h"
-#include "app/language.h"
+#include "evaluation/language_words.h"
 #include "evaluation/text_printer.h"
 #include "results/core/profile.h"
 #include "results/profile_chart.h"
@@ -35,11 +35,11 @@ QFont PageFont(double points, bool bold = false) {
 
 // What the pages show is in the language of the result (the later of two).
 const EvaluationWords& WordsOf(const ProfileView& view) {
-    return app::WordsOf(view.later.language);
+    return evaluation::WordsOf(view.later.language);
 }
 
 QString Text(const ProfileView& view, const std::string& text) {
-    return app::FromWordsText(text, WordsOf(view));
+    return evaluation::FromWordsText(text, WordsOf(view));
 }
 
 QString Shown(const Profile& profile) {

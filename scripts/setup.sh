@@ -7,7 +7,8 @@ packages=(cmake make g++ qt6-base-dev libgl-dev libxcb1-dev libgtest-dev librsvg
     fonts-dejavu-core qt6-tools-dev qt6-l10n-tools qt6-translations-l10n)
 if [[ "${1:-run}" == "test" ]]; then
     packages+=(cups cups-bsd printer-driver-cups-pdf poppler-utils xvfb xauth xdotool
-        dpkg-dev file desktop-file-utils appstream lintian clang libclang-rt-14-dev)
+        dpkg-dev file desktop-file-utils appstream lintian clang libclang-rt-14-dev
+        clang-format clang-tidy)
 fi
 # The printing tests ask the print server for their own jobs (ipptool); the
 # large-text window test sets its text in Nimbus Sans.

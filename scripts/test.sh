@@ -1,5 +1,6 @@
 #!/bin/bash
-# Installs what is missing, builds, and runs the whole test suite: the core
+# Installs what is missing, builds, checks the code's layout and the core
+# with clang-tidy, and runs the whole test suite: the core
 # and window tests, the printing tests against a local print server, the
 # packages checked by lintian and the program installed from the .deb, and the
 # core again under AddressSanitizer and UndefinedBehaviorSanitizer, built with
@@ -9,6 +10,8 @@ cd "$(dirname "$0")/.."
 bash scripts/setup.sh test
 # The main build, the same as the one run.sh starts.
 bash scripts/build.sh
+# The layout of every C++ file and clang-tidy on the core.
+bash scripts/check-code.sh
 # The local print server with a PDF printer made the system's default is set
 # up only on a throwaway machine (CI=true) or when asked for
 # (ORV_PRINT_SERVER=local). Elsewhere the tests see no print server, so that

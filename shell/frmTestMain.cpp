@@ -21,13 +21,14 @@
 #include "app/open_external.h"
 #include "app/saved_files_folder.h"
 #include "results/frmResults.h"
+#include "results/kept_results_folder.h"
 #include "shell/frmAbout.h"
 #include "shell/frmInstr.h"
 #include "testing/frmTest.h"
 
 namespace app = orv::app;
 
-frmTestMain::frmTestMain() : test_window_(std::make_unique<frmTest>(*this)) {
+frmTestMain::frmTestMain() : test_window_(std::make_unique<frmTest>()) {
     auto* client = new QWidget(this);
     setCentralWidget(client);
     app::ApplyFormLook(this, app::AppTitle(), 9.75);
@@ -110,7 +111,7 @@ void frmTestMain::cmdStart_Click() {
     testtitle = Option1[testno]->text().toStdString();
     // The test in the language of the run where it is translated.
     fname = app::RunLanguageFile("orv" + std::to_string(testno) + ".dll");
-    test_window_->ShowTest();
+    test_window_->ShowTest({testno, testtitle, fname});
 }
 
 void frmTestMain::Command1_Click() {
@@ -129,7 +130,7 @@ void frmTestMain::About_Click() {
 
 void frmTestMain::Results_Click() {
     if (results_window_.isNull()) {
-        results_window_ = new frmResults(app::KeptResultsFolder());
+        results_window_ = new frmResults(orv::results::KeptResultsFolder());
     }
     app::ShowInFront(results_window_);
 }

@@ -26,7 +26,7 @@ class frmTestMain : public QMainWindow {
     frmTestMain();
     ~frmTestMain() override;
 
-    // The choice, read by the test window and by saving and loading.
+    // The choice, handed to the test window at Start.
     std::int16_t testno = orv::kNoTest;
     std::string fname;
     std::string testtitle;

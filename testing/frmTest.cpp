@@ -16,23 +16,25 @@
 #include "app/language.h"
 #include "app/message_box.h"
 #include "app/saved_files_folder.h"
+#include "evaluation/language_words.h"
 #include "persistence/core/saved_files.h"
-#include "shell/frmTestMain.h"
 #include "testing/core/test_steps.h"
 
 namespace app = orv::app;
+namespace evaluation = orv::evaluation;
 
-frmTest::frmTest(frmTestMain& main_window) : QWidget(nullptr), main_window_(main_window) {
+frmTest::frmTest() : QWidget(nullptr) {
     app::ApplyFormLook(this, app::AppTitle(), 9.75);
 }
 
 frmTest::~frmTest() = default;
 
-void frmTest::ShowTest() {
+void frmTest::ShowTest(const ChosenTest& chosen) {
     if (IsLoaded()) {
         app::ShowInFront(this);
         return;
     }
+    chosen_ = chosen;
     Form_Load();
 }
 
@@ -141,19 +143,19 @@ void frmTest::Form_Load() {
     app::CentreOnScreen(this);
     show();
 
-    testno_ = main_window_.testno;
-    controls_->lblTestTitle->setText(QString::fromStdString(main_window_.testtitle));
+    testno_ = chosen_.testno;
+    controls_->lblTestTitle->setText(QString::fromStdString(chosen_.testtitle));
     // A test in a language folder's database is in that language; any other
     // is English.
-    const bool translated = main_window_.fname != orv::DatabasePath(app::ProgramFolder(), testno_);
+    const bool translated = chosen_.fname != orv::DatabasePath(app::ProgramFolder(), testno_);
     language_ = translated ? app::RunLanguage() : std::string(orv::kEnglish);
     const orv::StartOutcome outcome =
-        orv::StartTest(database_, record, *this, main_window_.fname, translated);
+        orv::StartTest(database_, record, *this, chosen_.fname, translated);
     if (outcome != orv::StartOutcome::kReady) {
         controls_->cmdProcess->setText(tr("QUIT"));
     }
     // Faulty words of the test's language are reported before its first answer.
-    app::WordsOf(language_);
+    evaluation::SetUpWords(language_, this);
     controls_->cmdProcess->setFocus();
 
     const std::string folder = app::SavedFilesFolder();

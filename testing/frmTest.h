@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 
+#include "testing/chosen_test.h"
 #include "testing/core/line_reader.h"
 #include "testing/core/test_record.h"
 #include "testing/core/test_view.h"
@@ -14,22 +15,22 @@ class QLabel;
 class QPushButton;
 class QRadioButton;
 class frmEval;
-class frmTestMain;
 
 // The window in which a test is taken. One object serves the whole run: its
 // test record survives closing, and its controls are made anew at each load.
 class frmTest : public QWidget, private orv::TestView {
     Q_OBJECT
   public:
-    explicit frmTest(frmTestMain& main_window);
+    frmTest();
     ~frmTest() override;
 
     // The test in progress; `record.loadfn` and `record.filename` are the
     // members other windows read and write.
     orv::TestRecord record;
 
-    // Start pressed: loads the window, or only brings it forward when open.
-    void ShowTest();
+    // Start pressed: loads the window with `chosen`, or only brings it
+    // forward when open.
+    void ShowTest(const ChosenTest& chosen);
     bool IsLoaded() const { return controls_ != nullptr; }
 
     void Option1_Click(int index);
@@ -85,7 +86,7 @@ class frmTest : public QWidget, private orv::TestView {
     void SelectOption(int index) override;
     void SetBackEnabled(bool enabled) override;
 
-    frmTestMain& main_window_;  // read for testno, testtitle and fname at load
+    ChosenTest chosen_;  // as Start chose it, read at load
     // The test number the window was started with; saving, loading and the
     // evaluation keep to it whatever the main window chooses meanwhile.
     std::int16_t testno_ = orv::kNoTest;

@@ -18,6 +18,7 @@
 #include "print_jobs.h"
 #include "results/frmProfile.h"
 #include "results/frmResults.h"
+#include "results/kept_results_folder.h"
 #include "shell/frmAbout.h"
 #include "shell/frmInstr.h"
 #include "shell/frmTestMain.h"
@@ -156,7 +157,7 @@ class AccessTest : public QObject {
         QVERIFY(evaluation->Text1->font().pointSizeF() <= 12);
         evaluation->cmdProfile->click();
         QCOMPARE(Faults(*evaluation->ProfileWindow()), QString());
-        frmResults results(orv::app::KeptResultsFolder());
+        frmResults results(orv::results::KeptResultsFolder());
         QCOMPARE(Faults(results), QString());
 
         std::string loadfn;

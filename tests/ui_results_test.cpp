@@ -9,12 +9,14 @@
 #include "app/language.h"
 #include "app/saved_files_folder.h"
 #include "evaluation/frmEval.h"
+#include "evaluation/language_words.h"
 #include "evaluation/text_printer.h"
 #include "persistence_support.h"
 #include "print_jobs.h"
 #include "results/core/kept_results.h"
 #include "results/frmProfile.h"
 #include "results/frmResults.h"
+#include "results/kept_results_folder.h"
 #include "results/pdf_export.h"
 #include "results/profile_chart.h"
 #include "results/result_document.h"
@@ -183,7 +185,7 @@ class ResultsTest : public QObject {
     // A result taken in German: its PDF gives back every letter, Greek and
     // Cyrillic too, under German headings.
     void aGermanResultsPdfReadsBackInGerman() {
-        const orv::EvaluationWords& words = orv::app::WordsOf("de");
+        const orv::EvaluationWords& words = orv::evaluation::WordsOf("de");
         auto record = std::make_unique<orv::TestRecord>();
         record->totalq = 3;
         const char* phrases[] = {"gr\u00fcn", "\u03b5\u03bb\u03bb\u03b7\u03bd\u03b9\u03ba\u03ac",
@@ -379,7 +381,7 @@ class ResultsTest : public QObject {
         return test.EvaluationWindow();
     }
 
-    const std::string folder_ = orv::app::KeptResultsFolder();
+    const std::string folder_ = orv::results::KeptResultsFolder();
     MessageLog log_;
     frmTestMain main_;
 };

@@ -88,7 +88,7 @@ std::vector<std::string> InstalledLanguages(const std::string& program_folder) {
 std::string LanguageFile(const std::string& program_folder, const std::string& code,
                          const std::string& name) {
     if (code != kEnglish && IsLanguageCode(code)) {
-        const std::string translated = ProgramPath(ProgramPath(program_folder, code), name);
+        std::string translated = ProgramPath(ProgramPath(program_folder, code), name);
         std::error_code error;
         if (std::filesystem::is_regular_file(translated, error)) {
             return translated;

@@ -65,8 +65,8 @@ bool IsValidTime(const LocalTime& time) {
 
 std::int64_t SecondsSinceEpoch(const LocalTime& time) {
     const std::int64_t days = Day(time).time_since_epoch().count();
-    return days * 86400 + time.hour * 3600 + time.minute * 60 + time.second -
-           std::int64_t{time.offset_minutes} * 60;
+    return days * 86400 + std::int64_t{time.hour} * 3600 + std::int64_t{time.minute} * 60 +
+           time.second - std::int64_t{time.offset_minutes} * 60;
 }
 
 std::string IsoTimeText(const LocalTime& time) {

@@ -97,7 +97,7 @@ const Pairs& EnglishPairs() {
 // The placeholders of a text: "{year}", ...
 std::set<std::string> Placeholders(std::string_view text) {
     std::set<std::string> names;
-    for (std::size_t open; (open = text.find('{')) != std::string_view::npos;) {
+    for (std::size_t open = 0; (open = text.find('{')) != std::string_view::npos;) {
         const std::size_t close = text.find('}', open);
         if (close == std::string_view::npos) {
             break;
@@ -175,7 +175,7 @@ std::string EvaluationWords::Word(std::string_view key, const Pairs& values) con
     std::string text = found->second;
     for (const auto& [name, value] : values) {
         const std::string placeholder = "{" + name + "}";
-        for (std::size_t at; (at = text.find(placeholder)) != std::string::npos;) {
+        for (std::size_t at = 0; (at = text.find(placeholder)) != std::string::npos;) {
             text.replace(at, placeholder.size(), value);
         }
     }

@@ -41,7 +41,7 @@ struct KeptResult {
 };
 
 // The longest evaluation text a kept result holds.
-inline constexpr std::size_t kMaxKeptText = 8 * 1024 * 1024;
+inline constexpr std::size_t kMaxKeptText = std::size_t{8} * 1024 * 1024;
 
 // The result of a test just evaluated (test 0 or 1): the figures of its
 // scales from `evaluation`, the number of questions of each scale in either

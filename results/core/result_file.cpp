@@ -41,7 +41,7 @@ class Fields {
         std::string_view line = rest_.substr(0, end);
         rest_.remove_prefix(end + 1);
         std::vector<std::string_view> fields;
-        for (std::size_t tab; (tab = line.find(kField)) != std::string_view::npos;) {
+        for (std::size_t tab = 0; (tab = line.find(kField)) != std::string_view::npos;) {
             fields.push_back(line.substr(0, tab));
             line.remove_prefix(tab + 1);
         }

@@ -12,6 +12,9 @@
 #include "app/core/program_identity.h"
 #include "app/language.h"
 #include "app/saved_files_folder.h"
+#include "evaluation/language_words.h"
+#include "persistence/core/durable_file.h"
+#include "results/kept_results_folder.h"
 #include "shell/frmTestMain.h"
 
 namespace {
@@ -36,7 +39,11 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QString::fromLatin1(orv::kAppId));
     QApplication application(argc, argv);
     orv::app::SetUpLanguage(language);
-    orv::app::RemoveStaleTemporaries();
+    orv::evaluation::SetUpWords(orv::app::RunLanguage());
+    // What writes cut short by a crash left in the saved tests' folder and
+    // the kept results' folder.
+    orv::RemoveStaleTemporaries(orv::app::SavedFilesFolder());
+    orv::RemoveStaleTemporaries(orv::results::KeptResultsFolder());
     frmTestMain main_window;
     FirstPaint painted;
     main_window.installEventFilter(&painted);

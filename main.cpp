@@ -1,4 +1,7 @@
-// Orvane Personality Test: starts at its main window.
+// Orvane Personality Test: the program's start. The ground floor (app/) sets
+// up the run and its language; the features hand it what they need: the
+// evaluation reads its words, the saved tests and kept results are tidied
+// after a crash, and the main window (shell/) opens the rest.
 #include <QApplication>
 #include <cstdio>
 #include <memory>
@@ -10,6 +13,9 @@
 #include "app/desktop_session.h"
 #include "app/language.h"
 #include "app/saved_files_folder.h"
+#include "evaluation/language_words.h"
+#include "persistence/core/durable_file.h"
+#include "results/kept_results_folder.h"
 #include "shell/frmTestMain.h"
 
 int main(int argc, char** argv) {
@@ -55,7 +61,11 @@ int main(int argc, char** argv) {
     QApplication application(count, arguments.data());
     QApplication::setQuitOnLastWindowClosed(false);
     orv::app::SetUpLanguage(start.language);
-    orv::app::RemoveStaleTemporaries();
+    orv::evaluation::SetUpWords(orv::app::RunLanguage());
+    // What writes cut short by a crash left in the saved tests' folder and
+    // the kept results' folder.
+    orv::RemoveStaleTemporaries(orv::app::SavedFilesFolder());
+    orv::RemoveStaleTemporaries(orv::results::KeptResultsFolder());
 
     auto main_window = std::make_unique<frmTestMain>();
     main_window->show();
