@@ -316,7 +316,7 @@ TEST1 = {
  ("Sé consolar a quien lo está pasando mal.", "reconfortante para los demás", F, None),
  ("Doy las gracias con calidez cuando me ayudan.", "cálida al dar las gracias", F, None),
  ("Me guardo mis sentimientos.", "reservada con sus sentimientos", R, "c"),
- ("Me cuesta decirle a la gente que me importa.", "tímida al mostrar cariño", R, "b"),
+ ("Me cuesta expresarles a otras personas cuánto me importan.", "tímida al mostrar cariño", R, "b"),
  ("Escondo mi decepción detrás de una sonrisa.", "dada a disimular sus decepciones", R, None),
  ("Me trago la rabia hasta que estalla.", "propensa a tragarse la rabia", R, None),
  ("A los demás les cuesta saber lo que siento.", "difícil de descifrar", R, "d"),
