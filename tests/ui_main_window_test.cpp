@@ -59,7 +59,8 @@ class MainWindowTest : public QObject {
         frmTestMain w;
         QStringList names;
         for (const QAction* action : w.Language->actions()) names << action->text();
-        QCOMPARE(names, (QStringList{"The desktop's language", "", "English", "Deutsch"}));
+        QCOMPARE(names, (QStringList{"The desktop's language", "", "English", "Deutsch",
+                                     "Español de España"}));
         QVERIFY(w.Language->actions()[0]->isChecked());
         w.Language->actions()[3]->trigger();
         QCOMPARE(log.Texts(),
