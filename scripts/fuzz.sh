@@ -1,7 +1,7 @@
 #!/bin/bash
 # Builds the core, its tests and its fuzz targets with clang, AddressSanitizer
 # and UndefinedBehaviorSanitizer into build-sanitize/, then runs the fuzz
-# targets (or only TARGET: database, saved_file, save_name, kept_result) side by side for
+# targets (or only TARGET: database, saved_file, save_name, kept_result, words) side by side for
 # SECONDS (default 600; 0 only builds). Each target starts from its seeds in
 # tests/fuzz/corpus/<target>/ and keeps the inputs it adds in
 # build-sanitize/fuzz/corpus/<target>/; an input that breaks a promise is kept
@@ -10,7 +10,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-600}
-targets=(database saved_file save_name kept_result)
+targets=(database saved_file save_name kept_result words)
 if [[ $# -ge 2 ]]; then
     targets=("$2")
 fi
@@ -49,7 +49,7 @@ fuzz() {
 runs=()
 for target in "${targets[@]}"; do
     if [[ ! -x build-sanitize/tests/fuzz/fuzz_$target ]]; then
-        echo "No fuzz target \"$target\" (database, saved_file, save_name, kept_result)." >&2
+        echo "No fuzz target \"$target\" (database, saved_file, save_name, kept_result, words)." >&2
         exit 2
     fi
     fuzz "$target" &

@@ -26,6 +26,8 @@ TEST(Languages, TheRunThenTheSettingsThenTheDesktopsOrderElseEnglish) {
         {none, "", {"fr_FR", "de_AT.UTF-8", "en"}, "de"},  // down the list to the first had
         {none, "", {"fr", "en-US", "de"}, "en"},           // English is had
         {none, "", {"pt-BR"}, "pt_BR"},
+        {none, "", {"de_DE@euro"}, "de"},  // a variant, as a locale's name may carry
+        {none, "", {"pt_BR.UTF-8@euro", "de"}, "pt_BR"},
         {none, "", {"pt-PT", "C"}, "en"},
         {none, "", {}, "en"},
         {none, "de", {"en"}, "de"},               // the choice kept beats the desktop
@@ -76,11 +78,32 @@ TEST(Languages, TextThatIsNotUtf8IsRefusedWithItsFileAndLine) {
          "the English words"},
         {"opening\t\"a\"\r\nopening\t\"b\"\r\n", "2: \"opening\" appears twice"},
         {"\nopenings\t\"a\"", "2: unknown key \"openings\""},
+        {"opening\t\"Sie sind \n",
+         "1: the words of \"opening\" must stand in double quotes, "
+         "without tabs"},
+        {"opening\t\"Sie \"sind\" \"\n",
+         "1: the words of \"opening\" must stand in double "
+         "quotes, without tabs"},
+        {"page\t\"Seite {pgae} von {pages}\"\n",
+         "1: the words of \"page\" must have the placeholders of the English words"},
+        {"page\t\"Seite {page} von {pages} {year}\"\n",
+         "1: the words of \"page\" must have the placeholders of the English words"},
+        {"opening\n", "1: a line needs a key, a tab and words in double quotes"},
     };
     for (const auto& [bytes, fault] : faults) {
         const WordsFile words = ReadEvaluationWords(bytes, "de");
         EXPECT_EQ(std::to_string(words.error_line) + ": " + words.error, fault);
         EXPECT_EQ(words.words.Word("opening"), "You are ");
+    }
+
+    // A file that translates one word: every other word is English, never empty.
+    const WordsFile one = ReadEvaluationWords("table.yes\t\"Ja\"\n", "de");
+    ASSERT_EQ(one.error_line, 0);
+    EXPECT_EQ(one.missing.size(), EvaluationWords::Keys().size() - 1);
+    for (const std::string& key : EvaluationWords::Keys()) {
+        const std::string english = EvaluationWords::English().Word(key);
+        EXPECT_EQ(one.words.Word(key), key == "table.yes" ? "Ja" : english) << key;
+        EXPECT_FALSE(english.empty()) << key;
     }
 }
 

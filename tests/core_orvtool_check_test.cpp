@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 #include <vector>
 
 #include "app/core/program_identity.h"
@@ -106,6 +107,40 @@ TEST(OrvtoolCheck, ALanguageFolderKeepsTheEnglishQuestionsAndSaysWhatIsNotTransl
           de + ": not translated: 1 evaluation words (evaluation.words): \"page\"\n",
           std::string(" window texts (orvtest.ts): \"Back\"\n")}) {
         EXPECT_NE(run.out.find(line), std::string::npos) << line << run.out;
+    }
+}
+
+// A translated database with a question missing or one too many is refused,
+// whether the header's total was changed with it or not; the folder named as
+// a translator in the program folder names it.
+TEST(OrvtoolCheck, ALanguageFolderWithAQuestionMissingOrOneTooManyIsRefused) {
+    namespace fs = std::filesystem;
+    const std::string last_line = "\r\n150\t";
+    const std::pair<std::function<void(std::string&)>, std::string> cases[] = {
+        {[&](std::string& db) { db.erase(db.rfind(last_line) + 2); },
+         "de/orv0.dll:151: E03B: Invalid Database Contents.\n"},
+        {[&](std::string& db) {
+             db.erase(db.rfind(last_line) + 2);
+             db.replace(0, 3, "149");
+         },
+         "de/orv0.dll: 149 questions, the English has 150\n"},
+        {[](std::string& db) { db += "151\tx\t0\t1\t.Q\r\n"; },
+         "de/orv0.dll:152: a question after question 150, the last one a test reads\n"},
+    };
+    for (const auto& [change, expected] : cases) {
+        TempFolder folder;
+        fs::copy(ORV_DATA_DIR "/orv0.dll", folder.path);
+        fs::create_directory(folder.Path("de"));
+        std::string db =
+            (std::ostringstream() << std::ifstream(ORV_DATA_DIR "/de/orv0.dll").rdbuf()).str();
+        change(db);
+        folder.Write("de/orv0.dll", db);
+        const fs::path before = fs::current_path();
+        fs::current_path(folder.path);
+        const ToolResult run = folder.Run("check de");
+        fs::current_path(before);
+        EXPECT_EQ(run.exit_code, 1) << expected;
+        EXPECT_EQ(run.out.substr(0, run.out.find('\n') + 1), expected);
     }
 }
 

@@ -226,7 +226,7 @@ TEST(SavedFiles, AWriteKilledHalfwayLeavesNothingAfterTheNextStart) {
             EXPECT_EQ(names(folder), "Mary.1|old");
         }
     }
-    AllowUnnamedTemporaries(true);
+    AllowUnnamedTemporaries(UnnamedTemporariesByDefault());
 }
 
 }  // namespace

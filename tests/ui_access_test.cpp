@@ -3,6 +3,7 @@
 // in a face with taller lines (taller_face.conf).
 #include <QAccessible>
 #include <QPrinterInfo>
+#include <map>
 
 #include "app/core/language.h"
 #include "app/form_look.h"
@@ -52,14 +53,63 @@ std::pair<QRect, QRect> Rooms(const QWidget* control) {
     return {};
 }
 
-// Each control of the shown window whose text is cut or that a screen reader
-// cannot name; "" when there is none.
+// The visible controls the window itself lays out: not the parts of a list,
+// a table or a text box, which lay out their own.
+QList<QWidget*> OwnControls(QWidget& window) {
+    QList<QWidget*> controls;
+    for (QWidget* control : window.findChildren<QWidget*>()) {
+        bool own = control->isVisibleTo(&window);
+        for (QWidget* up = control->parentWidget(); own && up != &window; up = up->parentWidget()) {
+            own = !qobject_cast<QAbstractScrollArea*>(up) && !qobject_cast<QComboBox*>(up);
+        }
+        if (own)
+            controls << control;
+    }
+    return controls;
+}
+
+// Where a control shows itself in its parent: a label its text or its
+// picture (the boxes of the design's labels may overlap), anything else its box.
+QRect Shown(const QWidget* control) {
+    const auto* label = qobject_cast<const QLabel*>(control);
+    if (label && label->pixmap().isNull()) {
+        return Rooms(label).second.translated(label->pos());
+    }
+    return control->geometry();
+}
+
+// Controls that overlap a control beside them, or run past their parent.
+QStringList Overlaps(QWidget& window) {
+    QStringList faults;
+    const QList<QWidget*> controls = OwnControls(window);
+    const auto name = [](const QWidget* w) {
+        const QString text =
+            QAccessible::queryAccessibleInterface(const_cast<QWidget*>(w))->text(QAccessible::Name);
+        return text.isEmpty() ? QString::fromLatin1(w->metaObject()->className()) : text;
+    };
+    for (QWidget* control : controls) {
+        if (!Shown(control).isEmpty() &&
+            !control->parentWidget()->rect().contains(Shown(control))) {
+            faults << name(control) + " runs past its window";
+        }
+        for (QWidget* other : controls) {
+            if (other > control && other->parentWidget() == control->parentWidget() &&
+                Shown(control).intersects(Shown(other))) {
+                faults << name(control) + " overlaps " + name(other);
+            }
+        }
+    }
+    return faults;
+}
+
+// Each control of the shown window whose text is cut, that overlaps another
+// or that a screen reader cannot name; "" when there is none.
 QString Faults(QWidget& window) {
     window.show();
     if (!QTest::qWaitForWindowExposed(&window)) {
         return "not shown";
     }
-    QStringList faults;
+    QStringList faults = Overlaps(window);
     for (QWidget* control : window.findChildren<QWidget*>()) {
         const QString name =
             QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name);
@@ -200,14 +250,23 @@ class AccessTest : public QObject {
         chooser.setOption(QFileDialog::DontUseNativeDialog);
         QStringList labels;
         for (const QLabel* label : chooser.findChildren<QLabel*>()) labels << label->text();
-        const bool german = orv::app::RunLanguage() == "de";
-        QCOMPARE(asked, german ? QString("Möchten Sie Ihre Antworten speichern?|&Ja|&Nein")
-                               : QString("Would you like to save your responses?|&Yes|&No"));
-        QVERIFY(labels.contains(german ? "Suchen in:" : "Look in:"));
+        // The question with its buttons, a label of the chooser, and the
+        // help viewer's message for a missing file, in each language.
+        const std::map<std::string, QStringList> expected = {
+            {"en",
+             {"Would you like to save your responses?|&Yes|&No",
+              "Look in:", "The help file could not"}},
+            {"de",
+             {"Möchten Sie Ihre Antworten speichern?|&Ja|&Nein",
+              "Suchen in:", "Die Hilfedatei konnte nicht geöffnet werden."}},
+        };
+        const auto texts = expected.find(orv::app::RunLanguage());
+        QVERIFY2(texts != expected.end(), "no texts to expect in this language");
+        QCOMPARE(asked, texts->second[0]);
+        QVERIFY(labels.contains(texts->second[1]));
         orv::app::HelpViewer viewer;  // the help viewer speaks it too
         viewer.OpenFile(QStringLiteral("/nonexistent/orvtest.hlp"));
-        QVERIFY(viewer.browser()->toPlainText().startsWith(
-            german ? "Die Hilfedatei konnte nicht geöffnet werden." : "The help file could not"));
+        QVERIFY(viewer.browser()->toPlainText().startsWith(texts->second[2]));
     }
 
     // Choose, start, answer, save, load, read and print by keys: Process
@@ -250,18 +309,22 @@ class AccessTest : public QObject {
         QTRY_COMPARE(QApplication::focusWidget(), test.controls()->cmdProcess);
         answer(2);
         answer(3);
-        // Back by key, then by button: the question again, its answer selected,
-        // which Return takes as it stands; the evaluation is the same.
-        for (int qno = 3; qno >= 2; --qno) {
+        // Back by key, then by button down to the first question, where Back
+        // goes off: the question again, its answer selected, which Return
+        // takes as it stands; the evaluation is the same. The keys go on
+        // from Process, never from the disabled Back.
+        for (int qno = 3; qno >= 1; --qno) {
             const frmTest::Controls& c = *test.controls();
             qno == 3 ? QTest::keyClick(c.cmdProcess, Qt::Key_Left, Qt::AltModifier)
                      : QTest::mouseClick(c.cmdBack, Qt::LeftButton);
             QVERIFY(c.Option1[Qt::Key_3 - keys[qno - 1]]->isChecked());
-            QCOMPARE(QApplication::focusWidget(), c.cmdProcess);
+            QTRY_COMPARE(QApplication::focusWidget(), c.cmdProcess);
             // The status lines and the question, as Process describes them.
             QCOMPARE(c.cmdProcess->accessibleDescription(), Described(qno));
         }
+        QVERIFY(!test.controls()->cmdBack->isEnabled());
         Press(Qt::Key_Return);
+        answer(2);
         answer(3);
         answer(4);
         QPointer<frmEval> evaluation = test.EvaluationWindow();

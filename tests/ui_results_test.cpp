@@ -267,6 +267,35 @@ class ResultsTest : public QObject {
         QVERIFY(!std::filesystem::exists(folder_ + "/" + kept[1].name));
     }
 
+    // A result kept while two are selected for comparing: read again, the
+    // list keeps both selected with Compare on, and its current item, which a
+    // screen reader reads, is the first of them.
+    void twoSelectedStaySelectedWhenANewResultComesIn() {
+        for (int answer : {2, 1}) {
+            QTest::qWait(answer == 2 ? 0 : 1100);  // a second apart
+            delete TakeTest(0, answer);
+        }
+        main_.Results->trigger();
+        const QPointer<frmResults> results = Newest<frmResults>();
+        QVERIFY(results && QTest::qWaitForWindowExposed(results));
+        QListWidget& list = *results->lstResults;
+        list.selectAll();
+        const QStringList two = {list.item(0)->text(), list.item(1)->text()};
+        QTest::qWait(1100);
+        delete TakeTest(0, 0);
+        results->Refresh();
+        QStringList selected;
+        for (int row = 0; row < list.count(); ++row) {
+            if (list.item(row)->isSelected())
+                selected << list.item(row)->text();
+        }
+        QCOMPARE(list.count(), 3);
+        QCOMPARE(selected, two);
+        QVERIFY(results->cmdCompare->isEnabled());
+        QCOMPARE(list.currentItem()->text(), two[0]);
+        delete results;
+    }
+
     void theChartDrawsEachScoreOnItsSideAndTheEarlierBarPaler() {
         const double later[] = {1, -1, 0.5, -0.5, 0.25, -0.75, 0.75, -0.25, 1, -1};
         const double earlier[] = {-0.5, 0.5, 1, -1, -0.25, 0.25, -1, 1, 0.5, 0};

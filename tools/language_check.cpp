@@ -124,11 +124,30 @@ std::string FirstFew(const std::vector<std::string>& items) {
     return items.size() > 3 ? text + ", ..." : text;
 }
 
+// The first line after question `last_line` that holds more than a line end:
+// a question after the last, which a test never reads; 0 when there is none.
+int LineAfterTheLast(const std::string& file, int last_line) {
+    std::istringstream lines(ReadFile(file));
+    int number = 0;
+    for (std::string line; std::getline(lines, line);) {
+        if (++number > last_line && line.find_first_not_of("\r") != std::string::npos) {
+            return number;
+        }
+    }
+    return 0;
+}
+
 }  // namespace
 
 bool CheckLanguageFolder(const std::string& folder, std::ostream& out) {
     const fs::path here(folder);
-    const fs::path english = here.parent_path().empty() ? fs::path("..") : here.parent_path();
+    // The English databases lie in the folder that holds the language's
+    // ("de", "data/de/" and "/opt/x/de" alike).
+    fs::path absolute = fs::absolute(here).lexically_normal();
+    if (!absolute.has_filename()) {
+        absolute = absolute.parent_path();
+    }
+    const fs::path english = absolute.parent_path();
     bool sound = true;
     std::vector<std::string> untranslated;
     for (const char* name : {"orv0.dll", "orv1.dll"}) {
@@ -139,6 +158,12 @@ bool CheckLanguageFolder(const std::string& folder, std::ostream& out) {
         }
         std::vector<Question> questions;
         if (!ReadQuestions(file, true, questions, out)) {
+            sound = false;
+        } else if (const int line =
+                       questions.empty() ? 0 : LineAfterTheLast(file, questions.back().line);
+                   line != 0) {
+            out << file << ':' << line << ": a question after question " << questions.back().number
+                << ", the last one a test reads\n";
             sound = false;
         } else if (CheckParallel(file, questions, (english / name).string(), out)) {
             out << file << ": " << questions.size() << " questions, parallel to the English\n";
