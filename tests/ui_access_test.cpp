@@ -259,6 +259,9 @@ class AccessTest : public QObject {
             {"de",
              {"Möchten Sie Ihre Antworten speichern?|&Ja|&Nein",
               "Suchen in:", "Die Hilfedatei konnte nicht geöffnet werden."}},
+            {"es",
+             {"¿Desea guardar sus respuestas?|&Sí|&No",
+              "Ver en:", "No se ha podido abrir el archivo de ayuda."}},
         };
         const auto texts = expected.find(orv::app::RunLanguage());
         QVERIFY2(texts != expected.end(), "no texts to expect in this language");
