@@ -75,10 +75,7 @@ void PressButtonsWithReturn(QWidget* window) {
 void ApplyFormLook(QWidget* window, const QString& caption, double font_points) {
     window->setWindowTitle(caption);
     window->setWindowIcon(ProgramIcon());
-    QPalette palette = window->palette();
-    palette.setColor(QPalette::Window, PaleYellow());
-    palette.setColor(QPalette::WindowText, Qt::black);
-    window->setPalette(palette);
+    FollowFormColours(window);
     window->setAutoFillBackground(true);
     window->setFont(SansFont(font_points));
     KeepFocusVisible(window);
@@ -90,15 +87,6 @@ void SetUpFixedDialog(QDialog* dialog, const QString& caption, int width, int he
     ApplyFormLook(dialog, caption, 8.25);
     SetClientSize(dialog, width, height);
     dialog->setFixedSize(dialog->size());
-}
-
-void PaintPaleYellow(QWidget* control) {
-    QPalette palette = control->palette();
-    palette.setColor(QPalette::Window, PaleYellow());
-    control->setPalette(palette);
-    // Buttons fill with the Button role by default; these take the window's.
-    control->setBackgroundRole(QPalette::Window);
-    control->setAutoFillBackground(true);
 }
 
 namespace {

@@ -6,6 +6,8 @@
 #include <QString>
 #include <string>
 
+#include "app/form_colours.h"
+
 class QDialog;
 class QWidget;
 
@@ -38,8 +40,10 @@ void SetClientSize(QWidget* window, int width, int height);
 // dialog, as they do in dialogs.
 void PressButtonsWithReturn(QWidget* window);
 
-// Caption, icon, pale yellow background and font of a window, whose focused
-// control always shows its focus frame.
+// Caption, icon, colours and font of a window, whose focused control always
+// shows its focus frame. The colours are the pale yellow background with black
+// text on a light desktop, the desktop's own on a dark one; they follow a
+// change of the desktop's colours.
 void ApplyFormLook(QWidget* window, const QString& caption, double font_points);
 
 // A small fixed window: a title bar with the close box only, the form look
@@ -49,9 +53,6 @@ void SetUpFixedDialog(QDialog* dialog, const QString& caption, int width, int he
 // The focused control of the window always shows its focus frame, whether
 // the focus came there by keys, by mouse or at the opening.
 void KeepFocusVisible(QWidget* window);
-
-// Gives a label or option button the pale yellow background of its window.
-void PaintPaleYellow(QWidget* control);
 
 // Shows a window, or brings it to the front, and gives it the keyboard.
 void ShowInFront(QWidget* window);

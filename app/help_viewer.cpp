@@ -35,6 +35,7 @@ HelpViewer::HelpViewer(QWidget* parent) : QWidget(parent) {
     setWindowTitle(Translated(kHelpViewerTitle));
     setWindowIcon(ProgramIcon());
     KeepFocusVisible(this);
+    FollowDesktopColours(this);
     browser_->setOpenExternalLinks(true);
     browser_->document()->setDocumentMargin(12);
     auto* layout = new QVBoxLayout(this);
@@ -71,9 +72,28 @@ void HelpViewer::OpenFile(const QString& path) {
         return;
     }
     browser_->setSource(QUrl::fromLocalFile(path), QTextDocument::HtmlResource);
+    ColourLinks();
     if (!browser_->documentTitle().isEmpty()) {
         setWindowTitle(browser_->documentTitle());
     }
+}
+
+// The pages colour their links as the desktop did when they were read; they
+// take the viewer's link colour, which is readable on a dark desktop too.
+void HelpViewer::ColourLinks() {
+    const QString style =
+        QStringLiteral("a { color: %1; }").arg(palette().color(QPalette::Link).name());
+    if (browser_->document()->defaultStyleSheet() != style) {
+        browser_->document()->setDefaultStyleSheet(style);
+        browser_->reload();
+    }
+}
+
+void HelpViewer::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::PaletteChange && !browser_->source().isEmpty()) {
+        ColourLinks();
+    }
+    QWidget::changeEvent(event);
 }
 
 HelpViewer* ShowHelpViewer(const QString& path) {

@@ -21,7 +21,12 @@ class HelpViewer : public QWidget {
 
     QTextBrowser* browser() const { return browser_; }
 
+  protected:
+    void changeEvent(QEvent* event) override;
+
   private:
+    void ColourLinks();
+
     QTextBrowser* browser_ = nullptr;
 };
 

@@ -4,12 +4,11 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QSettings>
-#include <QStandardPaths>
 #include <QTranslator>
 
 #include "app/core/language.h"
-#include "app/core/program_identity.h"
 #include "app/form_look.h"
+#include "app/settings_file.h"
 
 namespace orv::app {
 
@@ -18,11 +17,6 @@ namespace {
 std::string& Language() {
     static std::string language = kEnglish;
     return language;
-}
-
-QString SettingsPath() {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-           QStringLiteral("/") + QString::fromLatin1(kAppId) + QStringLiteral("/settings.conf");
 }
 
 // Installs a translator of `file` for `language` from `folder`, if there is one.

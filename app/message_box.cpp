@@ -59,6 +59,7 @@ int MsgBox(QWidget* parent, const std::string& text, int flags, const std::strin
     box.setWindowIcon(ProgramIcon());
     box.setWindowModality(Qt::ApplicationModal);
     KeepFocusVisible(&box);
+    FollowDesktopColours(&box);
     MakeRoomForTitle(box);
     if (flags == kYesNoDefaultNo) {
         box.addButton(QMessageBox::Yes);

@@ -84,6 +84,7 @@ void frmEval::Form_Load() {
 }
 
 void frmEval::SetEvaluation(const std::string& text, bool utf8) {
+    setWindowTitle(app::AppTitle());
     evaluation_ = text;
     utf8_ = utf8;
     result_.reset();
@@ -102,6 +103,11 @@ void frmEval::SetResult(const orv::KeptResult& result) {
     profile_window_ = nullptr;
     cmdProfile->setEnabled(true);
     cmdSavePdf->setEnabled(true);
+}
+
+void frmEval::ShowKept(bool kept) {
+    setWindowTitle((kept ? tr("%1 - This result is kept") : tr("%1 - This result is not kept"))
+                       .arg(app::AppTitle()));
 }
 
 // The largest size, in steps of a quarter point, at which the widest line

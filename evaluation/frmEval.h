@@ -26,6 +26,8 @@ class frmEval : public QWidget {
     void SetEvaluation(const std::string& text, bool utf8 = false);
     // Shows the evaluation text of a result, whose profile and PDF it offers.
     void SetResult(const orv::KeptResult& result);
+    // Says in the title whether the result shown was kept, until the next.
+    void ShowKept(bool kept);
     const std::string& Evaluation() const { return evaluation_; }
     // The profile window opened from here while it is open, else null.
     frmProfile* ProfileWindow() const;

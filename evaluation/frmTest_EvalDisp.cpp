@@ -7,6 +7,7 @@
 #include "evaluation/language_words.h"
 #include "results/core/kept_result.h"
 #include "results/core/kept_results.h"
+#include "results/keep_choice.h"
 #include "results/kept_results_folder.h"
 #include "testing/frmTest.h"
 
@@ -39,8 +40,15 @@ void frmTest::EvalDisp(std::int16_t evalparm) {
     const orv::KeptResult result = orv::MakeKeptResult(record, evalparm, evaluation, ended, words);
     eval_window_->SetResult(result);
     orv::app::ShowInFront(eval_window_);
-    const std::string folder = orv::results::KeptResultsFolder();
-    if (!orv::KeepResult(folder, result)) {
-        orv::app::MsgBox(eval_window_, kNotKept);
+    if (!orv::results::KeepResultsChosen()) {
+        eval_window_->ShowKept(false);
+        return;
     }
+    const bool kept = orv::KeepResult(orv::results::KeptResultsFolder(), result).has_value();
+    eval_window_->ShowKept(kept);
+    if (!kept) {
+        orv::app::MsgBox(eval_window_, kNotKept);
+        return;
+    }
+    orv::results::TellOnceThatResultsAreKept(eval_window_);
 }

@@ -24,6 +24,7 @@
 #include "results/pdf_export.h"
 #include "results/profile_chart.h"
 #include "results/result_document.h"
+#include "results/result_names.h"
 
 namespace app = orv::app;
 namespace evaluation = orv::evaluation;
@@ -90,6 +91,7 @@ QTableWidget* FiguresTable(const orv::ProfileView& view, const orv::EvaluationWo
     // Tab leaves the table; the arrows go from cell to cell.
     table->setTabKeyNavigation(false);
     table->verticalHeader()->hide();
+    app::PaintHeaderReadable(table->horizontalHeader());
     table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     table->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
@@ -116,6 +118,9 @@ frmProfile::frmProfile(const orv::KeptResult& result, const orv::KeptResult* ear
         new QLabel(evaluation::FromWordsText(orv::ProfileTitle(view_.later.testno, words), words));
     lblTitle->setFont(app::SansFont(12, true));
     lblDates = new QLabel(evaluation::FromWordsText(orv::ProfileDates(view_, words), words));
+    if (const QString names = orv::results::NamesLine(view_); !names.isEmpty()) {
+        lblDates->setText(lblDates->text() + QLatin1Char('\n') + names);
+    }
     Chart = new ProfileChart(view_, nullptr);
     Legend = LegendOf(view_.later.testno, words);
     tblFigures = FiguresTable(view_, words, nullptr);
@@ -211,4 +216,24 @@ void frmProfile::cmdSavePdf_Click() {
 
 void frmProfile::cmdClose_Click() {
     close();
+}
+
+void frmProfile::OfferToKeepCopy(std::function<bool()> keep) {
+    cmdKeepCopy = new QPushButton(tr("Keep a copy"));
+    cmdKeepCopy->setMinimumHeight(cmdClose->minimumHeight());
+    for (int i = 0; i < layout()->count(); ++i) {
+        auto* row = qobject_cast<QBoxLayout*>(layout()->itemAt(i)->layout());
+        if (row != nullptr && row->indexOf(cmdClose) >= 0) {
+            row->insertWidget(row->indexOf(cmdClose), cmdKeepCopy);
+        }
+    }
+    setTabOrder(cmdSavePdf, cmdKeepCopy);
+    setTabOrder(cmdKeepCopy, cmdClose);
+    connect(cmdKeepCopy, &QPushButton::clicked, this, [this, keep = std::move(keep)] {
+        if (keep()) {
+            cmdKeepCopy->setText(tr("Kept"));
+            cmdKeepCopy->setEnabled(false);
+            cmdClose->setFocus();
+        }
+    });
 }

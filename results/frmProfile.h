@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QWidget>
+#include <functional>
 
 #include "results/core/kept_result.h"
 #include "results/core/profile.h"
@@ -25,6 +26,8 @@ class frmProfile : public QWidget {
     void cmdPrint_Click();
     void cmdSavePdf_Click();
     void cmdClose_Click();
+    // Adds "Keep a copy", which calls `keep` once it succeeds (true).
+    void OfferToKeepCopy(std::function<bool()> keep);
 
     QLabel* lblTitle = nullptr;
     QLabel* lblDates = nullptr;
@@ -34,6 +37,7 @@ class frmProfile : public QWidget {
     QPushButton* cmdPrint = nullptr;
     QPushButton* cmdSavePdf = nullptr;
     QPushButton* cmdClose = nullptr;
+    QPushButton* cmdKeepCopy = nullptr;  // of a result opened from a file
 
   private:
     orv::KeptResult result_;

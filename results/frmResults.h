@@ -12,7 +12,9 @@ class QListWidget;
 class QPushButton;
 
 // The kept results, newest first: shows one in the evaluation window,
-// compares two of one test in the profile window, deletes one.
+// compares two of one test in the profile window, deletes one or all, saves
+// a copy of one, names one, exports all as CSV and opens a result file from
+// elsewhere.
 class frmResults : public QWidget {
     Q_OBJECT
   public:
@@ -25,15 +27,25 @@ class frmResults : public QWidget {
     void cmdShow_Click();
     void cmdCompare_Click();
     void cmdDelete_Click();
+    void cmdSaveCopy_Click();
+    void cmdExportCsv_Click();
+    void cmdDeleteAll_Click();
+    void cmdName_Click();
     void cmdClose_Click();
 
     QLabel* Label1 = nullptr;
     QListWidget* lstResults = nullptr;
     QLabel* lblHint = nullptr;
+    QLabel* lblOthers = nullptr;  // files there that are not results
     QPushButton* cmdShow = nullptr;
     QPushButton* cmdCompare = nullptr;
     QPushButton* cmdDelete = nullptr;
     QPushButton* cmdClose = nullptr;
+    QPushButton* cmdSaveCopy = nullptr;
+    QPushButton* cmdExportCsv = nullptr;
+    QPushButton* cmdDeleteAll = nullptr;
+    QPushButton* cmdOpenFile = nullptr;
+    QPushButton* cmdName = nullptr;
 
   protected:
     void changeEvent(QEvent* event) override;

@@ -182,6 +182,8 @@ QSize ProfileChart::minimumSizeHint() const {
 
 void ProfileChart::paintEvent(QPaintEvent*) {
     QPainter painter(this);
+    // The chart keeps the design's colours in every theme, on its own background.
+    painter.fillRect(rect(), orv::app::PaleYellow());
     painter.setRenderHint(QPainter::Antialiasing);
     orv::results::DrawProfileChart(painter, QRectF(rect()).adjusted(4, 2, -4, -2), view_, font());
     // The style's focus frame would tint the whole chart.

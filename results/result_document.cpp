@@ -17,6 +17,7 @@
 #include "evaluation/text_printer.h"
 #include "results/core/profile.h"
 #include "results/profile_chart.h"
+#include "results/result_names.h"
 
 namespace orv::results {
 
@@ -199,6 +200,9 @@ bool PaintProfilePage(QPainter& painter, Pages& pages, const ProfileView& view) 
     const EvaluationWords& words = WordsOf(view);
     write(PageFont(14, true), Text(view, ProfileTitle(view.later.testno, words)));
     write(PageFont(10), Text(view, ProfileDates(view, words)));
+    if (const QString names = NamesLine(view); !names.isEmpty()) {
+        write(PageFont(10), names);
+    }
     top += QFontMetricsF(PageFont(10), painter.device()).height();
 
     const QFont chart_font = PageFont(10);

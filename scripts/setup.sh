@@ -11,9 +11,10 @@ if [[ "${1:-run}" == "test" ]]; then
         clang-format clang-tidy)
 fi
 # The printing tests ask the print server for their own jobs (ipptool); the
-# large-text window test sets its text in Nimbus Sans.
+# large-text window test sets its text in Nimbus Sans; the contrast test
+# renders the windows in the dark and high-contrast styles of adwaita-qt6.
 if [[ "${1:-run}" == "test" ]]; then
-    packages+=(cups-ipp-utils fonts-urw-base35)
+    packages+=(cups-ipp-utils fonts-urw-base35 adwaita-qt6)
 fi
 
 missing=()

@@ -4,7 +4,6 @@
 #include <QCursor>
 #include <QFile>
 #include <QLabel>
-#include <QPalette>
 #include <QPixmap>
 #include <QPushButton>
 
@@ -76,10 +75,7 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
     app::Place(Label6, 960, 2640, 3855, 375);
     Label6->setFont(app::SansFont(kLabelPoints, true, true));
     Label6->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    app::PaintPaleYellow(Label6);
-    QPalette blue = Label6->palette();
-    blue.setColor(QPalette::WindowText, QColor(0, 0, 255));
-    Label6->setPalette(blue);
+    app::PaintPaleYellow(Label6, QPalette::Link);
     Label6->setCursor(PointingHandCursor());
 
     Label5 = TextLabel(QStringLiteral("orvane@example.com"), true, this);

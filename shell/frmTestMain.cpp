@@ -4,7 +4,6 @@
 #include <QActionGroup>
 #include <QButtonGroup>
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -21,6 +20,7 @@
 #include "app/open_external.h"
 #include "app/saved_files_folder.h"
 #include "results/frmResults.h"
+#include "results/keep_choice.h"
 #include "results/kept_results_folder.h"
 #include "shell/frmAbout.h"
 #include "shell/frmInstr.h"
@@ -36,18 +36,21 @@ frmTestMain::frmTestMain() : test_window_(std::make_unique<frmTest>()) {
     client->setMinimumSize(0, 0);
 
     // The menu bar keeps the desktop's colours, as menu bars do.
-    QPalette desktop_palette = menuBar()->palette();
-    desktop_palette.setColor(QPalette::Window, QGuiApplication::palette().color(QPalette::Window));
-    menuBar()->setPalette(desktop_palette);
+    app::KeepDesktopColours(menuBar());
     menuBar()->setAutoFillBackground(true);
     Instructions = menuBar()->addAction(tr("&Instructions"));
     About = menuBar()->addAction(tr("&About"));
-    Results = menuBar()->addAction(tr("&Results"));
+    ResultsMenu = menuBar()->addMenu(tr("&Results"));
+    Results = ResultsMenu->addAction(tr("&Kept Results\u2026"));
+    KeepResults = ResultsMenu->addAction(tr("Keep &results"));
+    KeepResults->setCheckable(true);
+    KeepResults->setChecked(orv::results::KeepResultsChosen());
     Language = menuBar()->addMenu(tr("&Language"));
     FillLanguageMenu();
     connect(Instructions, &QAction::triggered, this, &frmTestMain::Instructions_Click);
     connect(About, &QAction::triggered, this, &frmTestMain::About_Click);
     connect(Results, &QAction::triggered, this, &frmTestMain::Results_Click);
+    connect(KeepResults, &QAction::triggered, this, &frmTestMain::KeepResults_Click);
 
     Command1 = new QPushButton(tr("Introduction to Personality Analysis"), client);
     app::Place(Command1, 2385, 5055, 3930, 480);
@@ -133,6 +136,14 @@ void frmTestMain::Results_Click() {
         results_window_ = new frmResults(orv::results::KeptResultsFolder());
     }
     app::ShowInFront(results_window_);
+}
+
+// The choice counts from the next finished test and is remembered.
+void frmTestMain::KeepResults_Click(bool keep) {
+    if (!orv::results::ChooseKeepResults(keep)) {
+        KeepResults->setChecked(!keep);
+        app::MsgBox(this, tr("The choice could not be saved.").toStdString());
+    }
 }
 
 // The languages the program has, each in its own name, after the desktop's.

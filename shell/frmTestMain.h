@@ -37,6 +37,7 @@ class frmTestMain : public QMainWindow {
     void Instructions_Click();
     void About_Click();
     void Results_Click();
+    void KeepResults_Click(bool keep);
     void cmdQuit_Click();
 
     // The one test window of the whole run.
@@ -49,7 +50,9 @@ class frmTestMain : public QMainWindow {
     QPushButton* Command1 = nullptr;
     QAction* Instructions = nullptr;
     QAction* About = nullptr;
-    QAction* Results = nullptr;
+    QMenu* ResultsMenu = nullptr;
+    QAction* Results = nullptr;      // opens the kept results
+    QAction* KeepResults = nullptr;  // whether results are kept
     QMenu* Language = nullptr;
 
   protected:

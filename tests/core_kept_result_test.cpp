@@ -1,15 +1,19 @@
 // Kept results: the file format, the folder of kept results, and the profile
 // figures of one result and of two compared.
 #include <sys/resource.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <cstdlib>
 #include <ctime>
 #include <filesystem>
 #include <memory>
+#include <set>
 
+#include "persistence/core/durable_file.h"
 #include "persistence_support.h"
 #include "results/core/kept_results.h"
 #include "results/core/profile.h"
@@ -72,6 +76,63 @@ TEST(KeptResults, OfAnotherLanguageAreKeptInFormat2AndFormat1IsStillRead) {
     EXPECT_FALSE(ParseKeptResult(Replaced(bytes, "\tde\n", "\ten\n")));
     EXPECT_FALSE(ParseKeptResult(Replaced(bytes, "gr\xC3\xBCn", "gr\xC3\x28n")));
     EXPECT_EQ(ParseKeptResult(DocumentedExample())->language, "en");
+}
+
+// A named result, English too, is kept in format 3 with its UTF-8 name and
+// read back whole; the name's form is strict; unnamed, it is format 1 again.
+TEST(KeptResults, NamedAreKeptInFormat3) {
+    KeptResult named = Taken("2026-12-07T14:15:30+01:00");
+    named.name = "Ana \xC3\xB1 \xE2\x80\x94 \xD0\x90";
+    const std::string bytes = FormatKeptResult(named);
+    EXPECT_TRUE(
+        bytes.starts_with("orvane-result\t3\nlanguage\ten\nname\t" + named.name + "\ntest\t0\n"));
+    EXPECT_EQ(ParseKeptResult(bytes), named);
+    for (const char* bad : {"", " Ana", "Ana ", "A\x7Fna", "\xC3\x28"}) {
+        EXPECT_FALSE(ParseKeptResult(
+            Replaced(bytes, "\t" + named.name + "\n", "\t" + std::string(bad) + "\n")))
+            << bad;
+    }
+    named.name.clear();
+    EXPECT_EQ(FormatKeptResult(named), FormatKeptResult(Taken("2026-12-07T14:15:30+01:00")));
+}
+
+// A writer naming a result, killed at any moment, leaves the old file or the
+// new one (or both), whole, and nothing hidden once the start tidies up.
+TEST(KeptResults, ANamingKilledHalfwayLeavesTheOldOrTheNewWhole) {
+    KeptResult old = Taken("2026-12-07T14:15:30+01:00");
+    old.text = std::string(4 * 1024 * 1024, 'x');  // long enough to be caught writing
+    const testing::TempFolder temp;
+    std::set<int> seen;
+    // Later and later, until a writer finishes; every other write by a hidden name.
+    for (int delay_us = 0; !seen.count(3) && delay_us < 3000000; delay_us += 1500) {
+        AllowUnnamedTemporaries(delay_us % 3000 == 0);
+        std::filesystem::remove_all(temp.path + "/r");
+        const std::string file = *KeepResult(temp.path + "/r", old);
+        const pid_t writer = fork();
+        if (writer == 0) {
+            _exit(NameKeptResult(temp.path + "/r", file, "Anna") ? 0 : 1);
+        }
+        usleep(useconds_t(delay_us));
+        kill(writer, SIGKILL);
+        waitpid(writer, nullptr, 0);
+        RemoveStaleTemporaries(temp.path + "/r");
+        std::set<std::string> names;
+        for (const auto& entry : std::filesystem::directory_iterator(temp.path + "/r")) {
+            names.insert(entry.path().filename());
+        }
+        const auto listed = ListKeptResults(temp.path + "/r");
+        ASSERT_EQ(names.size(), listed.size());
+        ASSERT_TRUE(listed.size() == 1 || listed.size() == 2);
+        for (const ListedResult& kept : listed) {
+            ASSERT_TRUE(kept.result) << kept.name;
+            ASSERT_EQ(kept.result->text, old.text);
+            ASSERT_TRUE(kept.result->name.empty() || kept.result->name == "Anna");
+        }
+        // 1: the old one alone, 2: both, 3: the new one alone.
+        seen.insert(listed.size() == 2 ? 2 : listed[0].result->name.empty() ? 1 : 3);
+    }
+    AllowUnnamedTemporaries(true);
+    EXPECT_TRUE(seen.count(1) && seen.count(3)) << seen.size();
 }
 
 // Anything but the exact form of a possible result is refused, each case on

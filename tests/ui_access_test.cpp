@@ -17,6 +17,7 @@
 #include "persistence/saved_file_list.h"
 #include "persistence_support.h"
 #include "print_jobs.h"
+#include "results/frmComparison.h"
 #include "results/frmProfile.h"
 #include "results/frmResults.h"
 #include "results/kept_results_folder.h"
@@ -209,6 +210,11 @@ class AccessTest : public QObject {
         QCOMPARE(Faults(*evaluation->ProfileWindow()), QString());
         frmResults results(orv::results::KeptResultsFolder());
         QCOMPARE(Faults(results), QString());
+        const auto listed = orv::ListKeptResults(orv::results::KeptResultsFolder());
+        const orv::KeptResult& kept = *listed.at(0).result;
+        frmComparison several(
+            *orv::CompareSeveral({kept, kept, kept}, orv::EvaluationWords::English()));
+        QCOMPARE(Faults(several), QString());
 
         std::string loadfn;
         frmInstr instr;

@@ -37,7 +37,8 @@ class EvaluationWindowTest : public QObject {
         const frmEval* window = TakeTest(0, kDatabase);
         QVERIFY(window && window->isVisible() && !main_.TestWindow().IsLoaded());
         QCOMPARE(window->Text1->toPlainText().split('\n')[11], "You are punctual and reliable.  ");
-        QCOMPARE(window->windowTitle(), QStringLiteral("Orvane Personality Test"));
+        QCOMPARE(window->windowTitle(),
+                 QStringLiteral("Orvane Personality Test - This result is kept"));
         QCOMPARE(window->size(), QSize(619, 422));
         QCOMPARE(window->palette().color(QPalette::Window), QColor(255, 255, 204));
         QVERIFY(orv::testing::SettlesCentred(*window));

@@ -9,6 +9,21 @@
     </message>
 </context>
 <context>
+    <name>ComparisonChart</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1: %2; change from the first to the last: %3.</source>
+        <translation>%1: %2; Veränderung vom ersten zum letzten: %3.</translation>
+    </message>
+    <message>
+        <source>Comparison chart</source>
+        <translation>Vergleichsdiagramm</translation>
+    </message>
+</context>
+<context>
     <name>HelpViewer</name>
     <message>
         <source>The help file could not be opened.
@@ -162,6 +177,61 @@
         <source>The PDF file could not be saved. Nothing was written; please choose another folder or name.</source>
         <translation>Die PDF-Datei konnte nicht gespeichert werden. Es wurde nichts geschrieben; bitte wählen Sie einen anderen Ordner oder Namen.</translation>
     </message>
+    <message>
+        <source>This result has been kept on this computer, in %1, so that it can be shown and compared later. To stop keeping results, switch off &quot;Keep results&quot; in the Results menu of the main window.</source>
+        <translation>Dieses Ergebnis wurde auf diesem Computer gespeichert, in %1, damit es später angezeigt und verglichen werden kann. Wenn Sie keine Ergebnisse mehr speichern möchten, schalten Sie im Hauptfenster im Menü „Ergebnisse“ den Eintrag „Ergebnisse speichern“ aus.</translation>
+    </message>
+    <message>
+        <source>The copy could not be saved. Nothing was written; please choose another folder or name.</source>
+        <translation>Die Kopie konnte nicht gespeichert werden. Es wurde nichts geschrieben; bitte wählen Sie einen anderen Ordner oder Namen.</translation>
+    </message>
+    <message>
+        <source>The CSV file could not be saved. Nothing was written; please choose another folder or name.</source>
+        <translation>Die CSV-Datei konnte nicht gespeichert werden. Es wurde nichts geschrieben; bitte wählen Sie einen anderen Ordner oder Namen.</translation>
+    </message>
+    <message>
+        <source>Save a copy</source>
+        <translation>Kopie speichern</translation>
+    </message>
+    <message>
+        <source>Results (*.result)</source>
+        <translation>Ergebnisse (*.result)</translation>
+    </message>
+    <message>
+        <source>Export all as CSV</source>
+        <translation>Alle als CSV exportieren</translation>
+    </message>
+    <message>
+        <source>kept-results.csv</source>
+        <translation>gespeicherte-ergebnisse.csv</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
+        <source>The copy could not be kept. The list is as it was.</source>
+        <translation>Die Kopie konnte nicht behalten werden. Die Liste ist unverändert.</translation>
+    </message>
+    <message>
+        <source>Open a result file</source>
+        <translation>Ergebnisdatei öffnen</translation>
+    </message>
+</context>
+<context>
+    <name>Profile</name>
+    <message>
+        <source>no name</source>
+        <translation>ohne Namen</translation>
+    </message>
+    <message>
+        <source>Result of %1</source>
+        <translation>Ergebnis von %1</translation>
+    </message>
+    <message>
+        <source>Earlier result (paler bars): %1. Later result: %2.</source>
+        <translation>Früheres Ergebnis (blassere Balken): %1. Späteres Ergebnis: %2.</translation>
+    </message>
 </context>
 <context>
     <name>ProfileChart</name>
@@ -194,6 +264,21 @@
     </message>
 </context>
 <context>
+    <name>frmComparison</name>
+    <message>
+        <source>Compared figures</source>
+        <translation>Verglichene Werte</translation>
+    </message>
+    <message>
+        <source>Comparison - %1</source>
+        <translation>Vergleich - %1</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
+<context>
     <name>frmEval</name>
     <message>
         <source>Personality Evaluation</source>
@@ -214,6 +299,14 @@
     <message>
         <source>Save as PDF…</source>
         <translation>Als PDF speichern…</translation>
+    </message>
+    <message>
+        <source>%1 - This result is kept</source>
+        <translation>%1 - Dieses Ergebnis ist gespeichert</translation>
+    </message>
+    <message>
+        <source>%1 - This result is not kept</source>
+        <translation>%1 - Dieses Ergebnis ist nicht gespeichert</translation>
     </message>
 </context>
 <context>
@@ -264,6 +357,14 @@
         <source>Close</source>
         <translation>Schließen</translation>
     </message>
+    <message>
+        <source>Keep a copy</source>
+        <translation>Kopie behalten</translation>
+    </message>
+    <message>
+        <source>Kept</source>
+        <translation>Behalten</translation>
+    </message>
 </context>
 <context>
     <name>frmResults</name>
@@ -304,16 +405,80 @@
         <translation>Gespeicherte Ergebnisse, neueste zuerst:</translation>
     </message>
     <message>
-        <source>Select a result to show or delete it, or two results of one test to compare them.</source>
-        <translation>Wählen Sie ein Ergebnis aus, um es anzuzeigen oder zu löschen, oder zwei Ergebnisse desselben Tests, um sie zu vergleichen.</translation>
-    </message>
-    <message>
         <source>%1 is not a readable result. It is left as it is.</source>
         <translation>%1 ist kein lesbares Ergebnis. Die Datei bleibt unverändert.</translation>
     </message>
     <message>
         <source>Delete the result of the %1 that ended %2? Its file is removed for good.</source>
         <translation>Das Ergebnis des Tests „%1“ vom %2 löschen? Die zugehörige Datei wird endgültig entfernt.</translation>
+    </message>
+    <message>
+        <source>Save a copy…</source>
+        <translation>Kopie speichern…</translation>
+    </message>
+    <message>
+        <source>Export all as CSV…</source>
+        <translation>Alle als CSV exportieren…</translation>
+    </message>
+    <message>
+        <source>Delete all kept results…</source>
+        <translation>Alle gespeicherten Ergebnisse löschen…</translation>
+    </message>
+    <message>
+        <source>Open a result file…</source>
+        <translation>Ergebnisdatei öffnen…</translation>
+    </message>
+    <message>
+        <source>No results are kept: &quot;Keep results&quot; is switched off in the Results menu of the main window.</source>
+        <translation>Es werden keine Ergebnisse gespeichert: „Ergebnisse speichern“ ist im Menü „Ergebnisse“ des Hauptfensters ausgeschaltet.</translation>
+    </message>
+    <message>
+        <source>The folder of the kept results also holds files that are not results: %1. They are left as they are.</source>
+        <translation>Der Ordner der gespeicherten Ergebnisse enthält auch Dateien, die keine Ergebnisse sind: %1. Sie bleiben, wie sie sind.</translation>
+    </message>
+    <message>
+        <source>Delete the one kept result? Its file is removed for good.</source>
+        <translation>Das eine gespeicherte Ergebnis löschen? Seine Datei wird endgültig entfernt.</translation>
+    </message>
+    <message>
+        <source>Delete all %1 kept results? Their files are removed for good.</source>
+        <translation>Alle %1 gespeicherten Ergebnisse löschen? Ihre Dateien werden endgültig entfernt.</translation>
+    </message>
+    <message>
+        <source>Kept results deleted: %1. These files could not be removed: %2.</source>
+        <translation>Gelöschte Ergebnisse: %1. Diese Dateien konnten nicht entfernt werden: %2.</translation>
+    </message>
+    <message>
+        <source>Name…</source>
+        <translation>Name…</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Whose result is this? A name such as &quot;Me&quot;, &quot;Anna&quot; or a pseudonym, or nothing for none:</source>
+        <translation>Wessen Ergebnis ist das? Ein Name wie „Ich“, „Anna“ oder ein Pseudonym, oder nichts für keinen Namen:</translation>
+    </message>
+    <message>
+        <source>A name has at most %1 characters and no line breaks or tabs. The result was not changed.</source>
+        <translation>Ein Name hat höchstens %1 Zeichen und keine Zeilenumbrüche oder Tabulatoren. Das Ergebnis wurde nicht geändert.</translation>
+    </message>
+    <message>
+        <source>The result could not be named. It was not changed.</source>
+        <translation>Dem Ergebnis konnte kein Name gegeben werden. Es wurde nicht geändert.</translation>
+    </message>
+    <message>
+        <source>Select a result to show or delete it, or two to six results of one test to compare them.</source>
+        <translation>Wählen Sie ein Ergebnis aus, um es anzuzeigen oder zu löschen, oder zwei bis sechs Ergebnisse desselben Tests, um sie zu vergleichen.</translation>
+    </message>
+    <message>
+        <source>These results are of different tests, whose scales differ, so they can&apos;t be compared.</source>
+        <translation>Diese Ergebnisse stammen aus verschiedenen Tests mit unterschiedlichen Skalen und können daher nicht verglichen werden.</translation>
+    </message>
+    <message>
+        <source>At most six results can be compared at once.</source>
+        <translation>Es lassen sich höchstens sechs Ergebnisse auf einmal vergleichen.</translation>
     </message>
 </context>
 <context>
@@ -443,6 +608,18 @@
     <message>
         <source>From the next start the program will use: %1.</source>
         <translation>Ab dem nächsten Start verwendet das Programm: %1.</translation>
+    </message>
+    <message>
+        <source>&amp;Kept Results…</source>
+        <translation>&amp;Gespeicherte Ergebnisse…</translation>
+    </message>
+    <message>
+        <source>Keep &amp;results</source>
+        <translation>Ergebnisse &amp;speichern</translation>
+    </message>
+    <message>
+        <source>The choice could not be saved.</source>
+        <translation>Die Auswahl konnte nicht gespeichert werden.</translation>
     </message>
 </context>
 </TS>

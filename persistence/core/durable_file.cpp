@@ -62,19 +62,6 @@ bool ExistingMode(const std::string& path, std::optional<mode_t>& mode) {
     return true;
 }
 
-bool IsTemporaryName(std::string_view name) {
-    if (name.size() != kTemporaryPrefix.size() + kTemporaryDigits ||
-        !name.starts_with(kTemporaryPrefix)) {
-        return false;
-    }
-    for (const char c : name.substr(kTemporaryPrefix.size())) {
-        if ((c < '0' || c > '9') && (c < 'a' || c > 'f')) {
-            return false;
-        }
-    }
-    return true;
-}
-
 fs::path RandomTemporaryName(const fs::path& folder) {
     static std::random_device random;
     char name[32];
@@ -241,6 +228,19 @@ NewFileOutcome CreateNewFile(const std::string& path, std::string_view bytes, un
         return errno == EEXIST ? NewFileOutcome::kExists : NewFileOutcome::kFailed;
     }
     return SyncFolder(folder) ? NewFileOutcome::kCreated : NewFileOutcome::kFailed;
+}
+
+bool IsTemporaryName(std::string_view name) {
+    if (name.size() != kTemporaryPrefix.size() + kTemporaryDigits ||
+        !name.starts_with(kTemporaryPrefix)) {
+        return false;
+    }
+    for (const char c : name.substr(kTemporaryPrefix.size())) {
+        if ((c < '0' || c > '9') && (c < 'a' || c > 'f')) {
+            return false;
+        }
+    }
+    return true;
 }
 
 int RemoveStaleTemporaries(const std::string& folder) {

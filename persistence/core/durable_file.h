@@ -42,6 +42,9 @@ NewFileOutcome CreateNewFile(const std::string& path, std::string_view bytes, un
 // still writing. The number removed.
 int RemoveStaleTemporaries(const std::string& folder);
 
+// Whether `name` is that of a temporary file of these writes.
+bool IsTemporaryName(std::string_view name);
+
 // Whether new files may be written without a name first (on by default);
 // off, every write takes the hidden-name way, as on a file system that
 // cannot do otherwise.

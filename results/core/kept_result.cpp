@@ -67,7 +67,21 @@ KeptResult MakeKeptResult(const TestRecord& record, std::int16_t testno,
     return result;
 }
 
+bool IsPossibleName(std::string_view name) {
+    if (name.empty() || name.front() == ' ' || name.back() == ' ' || !IsUtf8(name) ||
+        CharacterCount(name, true) > kLongestResultName) {
+        return false;
+    }
+    return std::none_of(name.begin(), name.end(), [](char c) {
+        const auto byte = static_cast<unsigned char>(c);
+        return byte < 0x20 || byte == 0x7F;
+    });
+}
+
 bool IsPossibleResult(const KeptResult& result) {
+    if (!result.name.empty() && !IsPossibleName(result.name)) {
+        return false;
+    }
     const bool utf8 = result.language != kEnglish;
     if ((result.testno != 0 && result.testno != 1) || !IsValidTime(result.ended) ||
         result.text.size() > kMaxKeptText ||

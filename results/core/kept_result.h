@@ -27,10 +27,12 @@ struct KeptScale {
 };
 
 // A finished test as the program keeps it: which test, in which language,
-// when it ended, its ten scales and the evaluation text exactly as shown. No
-// answers. English texts are single-byte text, those of any other language
-// UTF-8; a scale's verdict is the scoring's English word in every language.
+// when it ended, its ten scales and the evaluation text exactly as shown, and
+// whose it is if the user named it. No answers. English texts are single-byte
+// text, those of any other language UTF-8; the name is UTF-8 in every
+// language; a scale's verdict is the scoring's English word in every language.
 struct KeptResult {
+    std::string name;  // "Anna", or "" for none
     std::string language = kEnglish;
     std::int16_t testno = 0;
     LocalTime ended;
@@ -51,12 +53,21 @@ KeptResult MakeKeptResult(const TestRecord& record, std::int16_t testno,
                           const Evaluation& evaluation, const LocalTime& ended,
                           const EvaluationWords& words = EvaluationWords::English());
 
+// The most characters of a result's name.
+inline constexpr std::size_t kLongestResultName = 100;
+
+// Whether `name` can name a result: well-formed UTF-8 of 1 to
+// kLongestResultName characters, none of them a control character, with no
+// space at either end.
+bool IsPossibleName(std::string_view name);
+
 // Whether a result is one a test can end in: test 0 or 1, a valid moment,
 // and for each scale a name of printable characters and figures that agree
 // with each other (counts within the test's 250 questions, a score its
 // questions allow, the verdict and the conflict that its count and score
 // give). A text of at most kMaxKeptText bytes. A language other than English
-// has a language code, and its names and text are UTF-8.
+// has a language code, and its names and text are UTF-8. Its name, if any,
+// is a possible one.
 bool IsPossibleResult(const KeptResult& result);
 
 }  // namespace orv

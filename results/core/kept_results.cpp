@@ -92,6 +92,27 @@ std::vector<ListedResult> ListKeptResults(const std::string& folder) {
     return listed;
 }
 
+std::optional<std::string> NameKeptResult(const std::string& folder, const std::string& file,
+                                          const std::string& name) {
+    if (!IsKeptResultName(file)) {
+        return std::nullopt;
+    }
+    std::optional<KeptResult> result = ReadKeptResult(ProgramPath(folder, file));
+    if (!result) {
+        return std::nullopt;
+    }
+    result->name = name;
+    if (!IsPossibleResult(*result)) {
+        return std::nullopt;
+    }
+    auto named = KeepResult(folder, *result);
+    if (named && !DeleteKeptResult(folder, file)) {
+        DeleteKeptResult(folder, *named);
+        return std::nullopt;
+    }
+    return named;
+}
+
 bool DeleteKeptResult(const std::string& folder, const std::string& name) {
     if (!IsKeptResultName(name)) {
         return false;

@@ -32,6 +32,14 @@ struct ListedResult {
 // results, by name.
 std::vector<ListedResult> ListKeptResults(const std::string& folder);
 
+// Gives the kept result `file` of `folder` the name `name` ("" for none): the
+// whole result is kept anew with it (KeepResult), and only then is `file`
+// removed, so that a crash at any moment leaves the old file, the new one or
+// both, whole. The name of the new file, or no value when the result could
+// not be read or named, which changes nothing.
+std::optional<std::string> NameKeptResult(const std::string& folder, const std::string& file,
+                                          const std::string& name);
+
 // Removes the kept-result file `name` (a name of the folder, nothing else).
 bool DeleteKeptResult(const std::string& folder, const std::string& name);
 

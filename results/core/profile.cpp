@@ -45,6 +45,7 @@ std::string SummaryOf(const ProfileScale& scale, const ProfileScale* earlier,
 
 Profile ProfileOf(const KeptResult& result, const EvaluationWords& words) {
     Profile profile;
+    profile.name = result.name;
     profile.language = result.language;
     profile.testno = result.testno;
     profile.ended = result.ended;

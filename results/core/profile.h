@@ -29,6 +29,7 @@ struct ProfileScale {
 
 // The ten scales of one result, in the order of its evaluation.
 struct Profile {
+    std::string name;                 // whose result, UTF-8; "" for none
     std::string language = kEnglish;  // of its texts (scale names)
     std::int16_t testno = 0;
     LocalTime ended;

@@ -107,9 +107,13 @@ std::optional<KeptScale> ParseScale(Fields& fields, int number) {
 
 std::string FormatKeptResult(const KeptResult& result) {
     const bool english = result.language == kEnglish;
-    std::string out(english ? kResultFormatLine : kResultFormatLine2);
-    if (!english) {
+    const bool named = !result.name.empty();
+    std::string out(named ? kResultFormatLine3 : english ? kResultFormatLine : kResultFormatLine2);
+    if (named || !english) {
         AppendLine(out, {"language", result.language});
+    }
+    if (named) {
+        AppendLine(out, {"name", result.name});
     }
     AppendLine(out, {"test", Text(result.testno)});
     AppendLine(out, {"ended", IsoTimeText(result.ended)});
@@ -126,18 +130,27 @@ std::string FormatKeptResult(const KeptResult& result) {
 
 std::optional<KeptResult> ParseKeptResult(std::string_view bytes) {
     const bool version2 = bytes.starts_with(kResultFormatLine2);
-    if (!version2 && !bytes.starts_with(kResultFormatLine)) {
+    const bool version3 = bytes.starts_with(kResultFormatLine3);
+    if (!version2 && !version3 && !bytes.starts_with(kResultFormatLine)) {
         return std::nullopt;
     }
     Fields fields(bytes.substr(kResultFormatLine.size()));
     KeptResult result;
-    if (version2) {
-        // English is always written in version 1, so that a result has one form.
+    if (version2 || version3) {
+        // Unnamed English is always written in version 1, so that a result has one form.
         const auto language = fields.Line("language", 1);
-        if (!language || (*language)[0] == kEnglish) {
+        if (!language || (version2 && (*language)[0] == kEnglish)) {
             return std::nullopt;
         }
         result.language = (*language)[0];
+    }
+    if (version3) {
+        // A name, which IsPossibleResult checks; an unnamed result is never version 3.
+        const auto name = fields.Line("name", 1);
+        if (!name || name->front().empty()) {
+            return std::nullopt;
+        }
+        result.name = (*name)[0];
     }
     const auto test = fields.Line("test", 1);
     const auto testno = test ? Canonical<std::int16_t>((*test)[0]) : std::nullopt;

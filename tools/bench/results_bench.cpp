@@ -1,7 +1,8 @@
 // Timings of the results windows, run by hand on a real display:
 //   xvfb-run -a build/tools/results_bench
-// The profile window from pressing Profile until its chart is painted; a PDF
-// made and written; the list of 1,000 kept results from opening until shown.
+// The profile window from pressing Profile until its chart is painted; six
+// results compared, from opening the window until its chart is painted; a PDF
+// made and written; the list of 1,000 named results from opening until shown.
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QListWidget>
@@ -13,7 +14,9 @@
 
 #include "evaluation/frmEval.h"
 #include "persistence/core/durable_file.h"
+#include "results/comparison_chart.h"
 #include "results/core/kept_results.h"
+#include "results/frmComparison.h"
 #include "results/frmProfile.h"
 #include "results/frmResults.h"
 #include "results/profile_chart.h"
@@ -82,18 +85,35 @@ int main(int argc, char** argv) {
             return evaluation.ProfileWindow()->Chart;
         },
         [&] { delete evaluation.ProfileWindow(); });
+    std::vector<orv::KeptResult> taken;
+    for (int seconds = 0; seconds < 6; ++seconds) {
+        taken.push_back(Result(seconds));
+    }
+    const orv::Comparison six = *orv::CompareSeveral(taken, orv::EvaluationWords::English());
+    std::unique_ptr<frmComparison> compared;
+    Time(
+        "six results compared, opened to painted:",
+        [&]() -> QWidget* {
+            compared = std::make_unique<frmComparison>(six);
+            compared->show();
+            return compared->Chart;
+        },
+        [&] { compared.reset(); });
     const QTemporaryDir folder;
     Time("PDF of a result, made and written:", [&]() -> QWidget* {
         const QByteArray pdf = orv::results::ResultPdf(result, orv::ViewOf(result));
         orv::ReplaceFile(folder.filePath("result.pdf").toStdString(), pdf.toStdString());
         return nullptr;
     });
+    // Named, as a group of people taking the test again and again.
     for (int seconds = 0; seconds < 1000; ++seconds) {
-        orv::KeepResult(folder.path().toStdString(), Result(seconds));
+        orv::KeptResult named = Result(seconds);
+        named.name = "Person " + std::to_string(seconds % 7 + 1);
+        orv::KeepResult(folder.path().toStdString(), named);
     }
     std::unique_ptr<frmResults> list;
     Time(
-        "1,000 kept results, opened to shown:",
+        "1,000 named results, opened to shown:",
         [&]() -> QWidget* {
             list = std::make_unique<frmResults>(folder.path().toStdString());
             list->show();
