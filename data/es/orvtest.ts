@@ -9,6 +9,21 @@
     </message>
 </context>
 <context>
+    <name>ComparisonChart</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1: %2; change from the first to the last: %3.</source>
+        <translation>%1: %2; cambio del primero al último: %3.</translation>
+    </message>
+    <message>
+        <source>Comparison chart</source>
+        <translation>Gráfico comparativo</translation>
+    </message>
+</context>
+<context>
     <name>HelpViewer</name>
     <message>
         <source>The help file could not be opened.
@@ -162,6 +177,61 @@
         <source>The PDF file could not be saved. Nothing was written; please choose another folder or name.</source>
         <translation>No se ha podido guardar el archivo PDF. No se ha escrito nada; elija otra carpeta u otro nombre.</translation>
     </message>
+    <message>
+        <source>This result has been kept on this computer, in %1, so that it can be shown and compared later. To stop keeping results, switch off &quot;Keep results&quot; in the Results menu of the main window.</source>
+        <translation>Este resultado se ha conservado en este equipo, en %1, para poder mostrarlo y compararlo más adelante. Para dejar de conservar resultados, desactive «Conservar resultados» en el menú «Resultados» de la ventana principal.</translation>
+    </message>
+    <message>
+        <source>The copy could not be saved. Nothing was written; please choose another folder or name.</source>
+        <translation>No se ha podido guardar la copia. No se ha escrito nada; elija otra carpeta u otro nombre.</translation>
+    </message>
+    <message>
+        <source>The CSV file could not be saved. Nothing was written; please choose another folder or name.</source>
+        <translation>No se ha podido guardar el archivo CSV. No se ha escrito nada; elija otra carpeta u otro nombre.</translation>
+    </message>
+    <message>
+        <source>Save a copy</source>
+        <translation>Guardar una copia</translation>
+    </message>
+    <message>
+        <source>Results (*.result)</source>
+        <translation>Resultados (*.result)</translation>
+    </message>
+    <message>
+        <source>Export all as CSV</source>
+        <translation>Exportar todo como CSV</translation>
+    </message>
+    <message>
+        <source>kept-results.csv</source>
+        <translation>resultados-conservados.csv</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Archivos CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>The copy could not be kept. The list is as it was.</source>
+        <translation>No se ha podido conservar la copia. La lista sigue como estaba.</translation>
+    </message>
+    <message>
+        <source>Open a result file</source>
+        <translation>Abrir un archivo de resultado</translation>
+    </message>
+</context>
+<context>
+    <name>Profile</name>
+    <message>
+        <source>no name</source>
+        <translation>sin nombre</translation>
+    </message>
+    <message>
+        <source>Result of %1</source>
+        <translation>Resultado de %1</translation>
+    </message>
+    <message>
+        <source>Earlier result (paler bars): %1. Later result: %2.</source>
+        <translation>Resultado anterior (barras más claras): %1. Resultado posterior: %2.</translation>
+    </message>
 </context>
 <context>
     <name>ProfileChart</name>
@@ -194,6 +264,21 @@
     </message>
 </context>
 <context>
+    <name>frmComparison</name>
+    <message>
+        <source>Compared figures</source>
+        <translation>Cifras comparadas</translation>
+    </message>
+    <message>
+        <source>Comparison - %1</source>
+        <translation>Comparación - %1</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+</context>
+<context>
     <name>frmEval</name>
     <message>
         <source>Personality Evaluation</source>
@@ -214,6 +299,14 @@
     <message>
         <source>Save as PDF…</source>
         <translation>Guardar como PDF…</translation>
+    </message>
+    <message>
+        <source>%1 - This result is kept</source>
+        <translation>%1 - Este resultado se ha conservado</translation>
+    </message>
+    <message>
+        <source>%1 - This result is not kept</source>
+        <translation>%1 - Este resultado no se ha conservado</translation>
     </message>
 </context>
 <context>
@@ -264,6 +357,14 @@
         <source>Close</source>
         <translation>Cerrar</translation>
     </message>
+    <message>
+        <source>Keep a copy</source>
+        <translation>Conservar una copia</translation>
+    </message>
+    <message>
+        <source>Kept</source>
+        <translation>Conservado</translation>
+    </message>
 </context>
 <context>
     <name>frmResults</name>
@@ -304,16 +405,80 @@
         <translation>Resultados conservados, del más reciente al más antiguo:</translation>
     </message>
     <message>
-        <source>Select a result to show or delete it, or two results of one test to compare them.</source>
-        <translation>Seleccione un resultado para mostrarlo o eliminarlo, o dos resultados del mismo test para compararlos.</translation>
-    </message>
-    <message>
         <source>%1 is not a readable result. It is left as it is.</source>
         <translation>%1 no es un resultado legible. Se deja tal como está.</translation>
     </message>
     <message>
         <source>Delete the result of the %1 that ended %2? Its file is removed for good.</source>
         <translation>¿Eliminar el resultado del «%1» finalizado el %2? Su archivo se borrará definitivamente.</translation>
+    </message>
+    <message>
+        <source>Save a copy…</source>
+        <translation>Guardar una copia…</translation>
+    </message>
+    <message>
+        <source>Export all as CSV…</source>
+        <translation>Exportar todo como CSV…</translation>
+    </message>
+    <message>
+        <source>Delete all kept results…</source>
+        <translation>Eliminar todos los resultados conservados…</translation>
+    </message>
+    <message>
+        <source>Open a result file…</source>
+        <translation>Abrir un archivo de resultado…</translation>
+    </message>
+    <message>
+        <source>No results are kept: &quot;Keep results&quot; is switched off in the Results menu of the main window.</source>
+        <translation>No se conserva ningún resultado: «Conservar resultados» está desactivado en el menú «Resultados» de la ventana principal.</translation>
+    </message>
+    <message>
+        <source>The folder of the kept results also holds files that are not results: %1. They are left as they are.</source>
+        <translation>La carpeta de los resultados conservados contiene también archivos que no son resultados: %1. Se dejan tal como están.</translation>
+    </message>
+    <message>
+        <source>Delete the one kept result? Its file is removed for good.</source>
+        <translation>¿Eliminar el único resultado conservado? Su archivo se borrará definitivamente.</translation>
+    </message>
+    <message>
+        <source>Delete all %1 kept results? Their files are removed for good.</source>
+        <translation>¿Eliminar los %1 resultados conservados? Sus archivos se borrarán definitivamente.</translation>
+    </message>
+    <message>
+        <source>Kept results deleted: %1. These files could not be removed: %2.</source>
+        <translation>Resultados conservados eliminados: %1. No se han podido borrar estos archivos: %2.</translation>
+    </message>
+    <message>
+        <source>Name…</source>
+        <translation>Nombre…</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Whose result is this? A name such as &quot;Me&quot;, &quot;Anna&quot; or a pseudonym, or nothing for none:</source>
+        <translation>¿De quién es este resultado? Un nombre como «Yo», «Ana» o un seudónimo, o nada para dejarlo sin nombre:</translation>
+    </message>
+    <message>
+        <source>A name has at most %1 characters and no line breaks or tabs. The result was not changed.</source>
+        <translation>Un nombre tiene como máximo %1 caracteres, sin saltos de línea ni tabuladores. El resultado no se ha modificado.</translation>
+    </message>
+    <message>
+        <source>The result could not be named. It was not changed.</source>
+        <translation>No se ha podido poner nombre al resultado. No se ha modificado.</translation>
+    </message>
+    <message>
+        <source>Select a result to show or delete it, or two to six results of one test to compare them.</source>
+        <translation>Seleccione un resultado para mostrarlo o eliminarlo, o de dos a seis resultados del mismo test para compararlos.</translation>
+    </message>
+    <message>
+        <source>These results are of different tests, whose scales differ, so they can&apos;t be compared.</source>
+        <translation>Estos resultados son de tests distintos, con escalas diferentes, por lo que no se pueden comparar.</translation>
+    </message>
+    <message>
+        <source>At most six results can be compared at once.</source>
+        <translation>Se pueden comparar como máximo seis resultados a la vez.</translation>
     </message>
 </context>
 <context>
@@ -443,6 +608,18 @@
     <message>
         <source>From the next start the program will use: %1.</source>
         <translation>A partir del próximo inicio, el programa usará: %1.</translation>
+    </message>
+    <message>
+        <source>&amp;Kept Results…</source>
+        <translation>Resultados &amp;conservados…</translation>
+    </message>
+    <message>
+        <source>Keep &amp;results</source>
+        <translation>Conservar &amp;resultados</translation>
+    </message>
+    <message>
+        <source>The choice could not be saved.</source>
+        <translation>No se ha podido guardar la elección.</translation>
     </message>
 </context>
 </TS>
