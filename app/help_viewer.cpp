@@ -96,7 +96,7 @@ void HelpViewer::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
 }
 
-HelpViewer* ShowHelpViewer(const QString& path) {
+HelpViewer* ShowHelpViewer(const QString& path, const QString& anchor) {
     static QPointer<HelpViewer> viewer;
     if (viewer.isNull()) {
         viewer = new HelpViewer();
@@ -107,6 +107,9 @@ HelpViewer* ShowHelpViewer(const QString& path) {
         viewer->OpenFile(path);
     }
     ShowInFront(viewer);
+    if (!anchor.isEmpty()) {
+        viewer->browser()->scrollToAnchor(anchor);
+    }
     return viewer;
 }
 

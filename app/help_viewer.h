@@ -34,8 +34,8 @@ class HelpViewer : public QWidget {
 inline constexpr char kHelpViewerTitle[] =
     QT_TRANSLATE_NOOP("HelpViewer", "Orvane Personality Test Help");
 
-// Opens the help viewer on a file: one viewer window, reused, centred on the
-// screen when it first opens.
-HelpViewer* ShowHelpViewer(const QString& path);
+// Opens the help viewer on a file, at its anchor `anchor` if given: one
+// viewer window, reused, centred on the screen when it first opens.
+HelpViewer* ShowHelpViewer(const QString& path, const QString& anchor = {});
 
 }  // namespace orv::app

@@ -10,6 +10,8 @@
 #include "app/core/app_title.h"
 #include "app/fit_texts.h"
 #include "app/form_look.h"
+#include "app/help_viewer.h"
+#include "app/language.h"
 #include "app/message_box.h"
 #include "evaluation/language_words.h"
 #include "evaluation/text_printer.h"
@@ -64,16 +66,24 @@ frmEval::frmEval() : QWidget(nullptr) {
     app::Place(cmdSavePdf, 7200, 5760, 1815, 375);
     cmdProfile->setEnabled(false);
     cmdSavePdf->setEnabled(false);
+    // Right of the heading, in line with the right edge of the text, where it
+    // moves no other control.
+    cmdMeaning = new QPushButton(tr("&What does this mean?"), this);
+    app::Place(cmdMeaning, 6240, 120, 2775, 375);
+    cmdMeaning->setAccessibleName(tr("What does this mean?"));
+    cmdMeaning->setAccessibleDescription(tr("Opens the help at what the verdicts mean"));
 
     // From left to right, as the buttons stand.
     setTabOrder(Text1, cmdProfile);
     setTabOrder(cmdProfile, cmdPrint);
     setTabOrder(cmdPrint, cmdQuit);
     setTabOrder(cmdQuit, cmdSavePdf);
+    setTabOrder(cmdSavePdf, cmdMeaning);
     connect(cmdPrint, &QPushButton::clicked, this, &frmEval::cmdPrint_Click);
     connect(cmdQuit, &QPushButton::clicked, this, &frmEval::cmdQuit_Click);
     connect(cmdProfile, &QPushButton::clicked, this, &frmEval::cmdProfile_Click);
     connect(cmdSavePdf, &QPushButton::clicked, this, &frmEval::cmdSavePdf_Click);
+    connect(cmdMeaning, &QPushButton::clicked, this, &frmEval::cmdMeaning_Click);
     app::PressButtonsWithReturn(this);
     app::WidenToFitTexts(this, this);
     Form_Load();
@@ -163,4 +173,9 @@ void frmEval::cmdProfile_Click() {
 void frmEval::cmdSavePdf_Click() {
     orv::results::SaveAsPdf(this, *result_,
                             orv::ViewOf(*result_, evaluation::WordsOf(result_->language)));
+}
+
+void frmEval::cmdMeaning_Click() {
+    app::ShowHelpViewer(app::FromFilePath(app::RunLanguageFile("orvtest.hlp")),
+                        QStringLiteral("verdicts"));
 }

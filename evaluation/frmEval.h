@@ -36,6 +36,7 @@ class frmEval : public QWidget {
     void cmdQuit_Click();
     void cmdProfile_Click();
     void cmdSavePdf_Click();
+    void cmdMeaning_Click();
 
     QLabel* Label1 = nullptr;
     QPlainTextEdit* Text1 = nullptr;
@@ -43,6 +44,7 @@ class frmEval : public QWidget {
     QPushButton* cmdQuit = nullptr;
     QPushButton* cmdProfile = nullptr;
     QPushButton* cmdSavePdf = nullptr;
+    QPushButton* cmdMeaning = nullptr;  // the help at the meaning of the verdicts
 
   private:
     void Form_Load();

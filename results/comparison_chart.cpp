@@ -92,7 +92,10 @@ void ComparisonChart::paintEvent(QPaintEvent*) {
     const int group = std::max(count * (bar + 2) + gap, fontMetrics().height());
     const int left = NamesWidth(), right = width() - gap;
     const double centre = (left + right) / 2.0, half = (right - left) / 2.0;
-    painter.setPen(palette().color(QPalette::WindowText));
+    // Like the profile's chart, the comparison keeps the design's colours in
+    // every theme, on its own background: its shades are steps of lightness.
+    painter.fillRect(rect(), orv::app::PaleYellow());
+    painter.setPen(Qt::black);
     for (int scale = 0; scale < orv::kScales; ++scale) {
         const int top = gap / 2 + scale * group;
         painter.drawText(QRect(0, top, left - gap, group - gap), Qt::AlignLeft | Qt::AlignVCenter,

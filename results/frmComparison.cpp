@@ -15,6 +15,7 @@
 
 #include "app/core/app_title.h"
 #include "app/current_item_focus.h"
+#include "app/form_colours.h"
 #include "app/form_look.h"
 #include "app/message_box.h"
 #include "evaluation/language_words.h"
@@ -74,6 +75,7 @@ QTableWidget* FiguresTable(const orv::Comparison& comparison) {
         cell(count + 1, QString::asprintf("%+d", change));
     }
     table->setAccessibleName(frmComparison::tr("Compared figures"));
+    app::PaintHeaderReadable(table->horizontalHeader());
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setSelectionMode(QAbstractItemView::SingleSelection);
     table->setTabKeyNavigation(false);

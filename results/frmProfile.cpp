@@ -1,5 +1,6 @@
 #include "results/frmProfile.h"
 
+#include <QCheckBox>
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -19,12 +20,15 @@
 #include "app/fit_texts.h"
 #include "app/form_look.h"
 #include "app/message_box.h"
+#include "app/settings_file.h"
 #include "evaluation/language_words.h"
 #include "evaluation/text_printer.h"
+#include "results/core/scale_order.h"
 #include "results/pdf_export.h"
 #include "results/profile_chart.h"
 #include "results/result_document.h"
 #include "results/result_names.h"
+#include "results/scale_meaning_pane.h"
 
 namespace app = orv::app;
 namespace evaluation = orv::evaluation;
@@ -35,6 +39,7 @@ constexpr const char* kNoPrinter =
     QT_TRANSLATE_NOOP("Message", "No printer is available. The profile was not printed.");
 constexpr const char* kPrintFailed =
     QT_TRANSLATE_NOOP("Message", "The profile could not be printed.");
+const QString kStrongestFirst = QStringLiteral("strongestFirst");
 
 // Two results of one test, in the words of the later; one result in its own.
 orv::ProfileView ViewFor(const orv::KeptResult& result, const orv::KeptResult* earlier) {
@@ -50,29 +55,33 @@ orv::ProfileView ViewFor(const orv::KeptResult& result, const orv::KeptResult* e
     return orv::ViewOf(result, evaluation::WordsOf(result.language));
 }
 
-// Labels without wrapping, whose size takes no text layout.
-QWidget* LegendOf(std::int16_t testno, const orv::EvaluationWords& words) {
+// Each term and what it means, from the help; the meanings wrap within the
+// width that the chart and the table take.
+QWidget* LegendOf(std::int16_t testno, const orv::EvaluationWords& words,
+                  const orv::ScaleMeanings& meanings) {
     auto* legend = new QWidget;
     auto* grid = new QGridLayout(legend);
     grid->setContentsMargins(0, 0, 0, 0);
     grid->setVerticalSpacing(0);
     int row = 0;
-    for (const orv::LegendEntry& entry : orv::ProfileLegend(testno, words)) {
+    for (const orv::LegendEntry& entry : orv::ProfileLegend(testno, words, meanings)) {
         auto* term = new QLabel(evaluation::FromWordsText(entry.term, words) + QLatin1Char(':'));
         term->setFont(app::SansFont(9.75, true));
+        term->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         grid->addWidget(term, row, 0);
-        grid->addWidget(
-            new QLabel(evaluation::FromWordsText(entry.meaning, words) + QLatin1Char('.')), row++,
-            1);
+        auto* meaning = new QLabel(QString::fromStdString(entry.meaning));
+        meaning->setWordWrap(true);
+        meaning->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Minimum);
+        grid->addWidget(meaning, row++, 1);
     }
     grid->setColumnStretch(1, 1);
     return legend;
 }
 
-QTableWidget* FiguresTable(const orv::ProfileView& view, const orv::EvaluationWords& words,
-                           QWidget* parent) {
+// The figures of `view` in the rows of `table`, with what each row's scale means.
+void FillFigures(QTableWidget* table, const orv::ProfileView& view,
+                 const orv::EvaluationWords& words) {
     const auto rows = orv::ProfileTable(view, words);
-    auto* table = new QTableWidget(int(rows.size()) - 1, int(rows.front().size()), parent);
     for (std::size_t r = 0; r < rows.size(); ++r) {
         for (std::size_t c = 0; c < rows[r].size(); ++c) {
             const QString text = evaluation::FromWordsText(rows[r][c], words);
@@ -85,6 +94,14 @@ QTableWidget* FiguresTable(const orv::ProfileView& view, const orv::EvaluationWo
             table->setItem(int(r) - 1, int(c), item);
         }
     }
+    orv::results::DescribeRows(table, view);
+}
+
+QTableWidget* FiguresTable(const orv::ProfileView& view, const orv::EvaluationWords& words,
+                           QWidget* parent) {
+    auto* table =
+        new QTableWidget(orv::kScales, int(orv::ProfileTable(view, words).front().size()), parent);
+    FillFigures(table, view, words);
     table->setAccessibleName(frmProfile::tr("Profile figures"));
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -121,17 +138,26 @@ frmProfile::frmProfile(const orv::KeptResult& result, const orv::KeptResult* ear
     if (const QString names = orv::results::NamesLine(view_); !names.isEmpty()) {
         lblDates->setText(lblDates->text() + QLatin1Char('\n') + names);
     }
-    Chart = new ProfileChart(view_, nullptr);
-    Legend = LegendOf(view_.later.testno, words);
-    tblFigures = FiguresTable(view_, words, nullptr);
+    chkStrongest = new QCheckBox(tr("&Strongest first"));
+    chkStrongest->setChecked(app::RememberedSwitch(kStrongestFirst, false));
+    shown_ = orv::Reordered(view_, orv::ScaleOrder(view_.later, chkStrongest->isChecked()));
+    Chart = new ProfileChart(shown_, nullptr);
+    Meaning = new ScaleMeaningPane(view_);
+    Meaning->setAccessibleDescription(tr("What the scale in focus means"));
+    Legend = LegendOf(view_.later.testno, words, orv::results::MeaningsOf(view_.later.language));
+    tblFigures = FiguresTable(shown_, words, nullptr);
+    Meaning->ShowScale(ScaleInRow(0));
+    Chart->SetCurrentRow(0);
 
-    // The chart, the legend and the table scroll together when the text is
+    // The chart, the pane, the table and the legend scroll together when the text is
     // too large for the screen.
     auto* content = new QWidget;
     auto* column = new QVBoxLayout(content);
+    // The figures before the legend, which the pane above explains in part.
     column->addWidget(Chart);
-    column->addWidget(Legend);
+    column->addWidget(Meaning);
     column->addWidget(tblFigures, 0, Qt::AlignLeft);
+    column->addWidget(Legend);
     column->addStretch();
     auto* scroll = new QScrollArea;
     scroll->setWidget(content);
@@ -159,6 +185,7 @@ frmProfile::frmProfile(const orv::KeptResult& result, const orv::KeptResult* ear
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(lblTitle);
     layout->addWidget(lblDates);
+    layout->addWidget(chkStrongest);
     layout->addWidget(scroll, 1);
     layout->addLayout(buttons);
 
@@ -174,8 +201,23 @@ frmProfile::frmProfile(const orv::KeptResult& result, const orv::KeptResult* ear
     connect(cmdPrint, &QPushButton::clicked, this, &frmProfile::cmdPrint_Click);
     connect(cmdSavePdf, &QPushButton::clicked, this, &frmProfile::cmdSavePdf_Click);
     connect(cmdClose, &QPushButton::clicked, this, &frmProfile::cmdClose_Click);
+    connect(chkStrongest, &QCheckBox::toggled, this, &frmProfile::chkStrongest_Toggled);
+    // The scale in focus: the table's current row, or a bar clicked.
+    connect(tblFigures, &QTableWidget::currentCellChanged, this, [this](int row) {
+        if (row >= 0) {
+            Chart->SetCurrentRow(row);
+            Meaning->ShowScale(ScaleInRow(row));
+        }
+    });
+    connect(Chart, &ProfileChart::RowClicked, this,
+            [this](int row) { tblFigures->setCurrentCell(row, tblFigures->currentColumn()); });
+    // The scale under the pointer, while it is there.
+    connect(Chart, &ProfileChart::RowPointed, this, [this](int row) {
+        Meaning->ShowScale(ScaleInRow(row >= 0 ? row : tblFigures->currentRow()));
+    });
     new QShortcut(QKeySequence::Cancel, this, this, &frmProfile::cmdClose_Click);
     app::PressButtonsWithReturn(this);
+    setTabOrder(chkStrongest, Chart);
     setTabOrder(Chart, tblFigures);
     setTabOrder(tblFigures, cmdPrint);
     setTabOrder(cmdPrint, cmdSavePdf);
@@ -185,7 +227,8 @@ frmProfile::frmProfile(const orv::KeptResult& result, const orv::KeptResult* ear
     const QSize inside = content->sizeHint();
     const QMargins margins = layout->contentsMargins();
     const int around = lblTitle->sizeHint().height() + lblDates->sizeHint().height() +
-                       buttons->sizeHint().height() + 3 * layout->spacing();
+                       chkStrongest->sizeHint().height() + buttons->sizeHint().height() +
+                       4 * layout->spacing();
     const QSize wanted(inside.width() + margins.left() + margins.right() +
                            scroll->verticalScrollBar()->sizeHint().width(),
                        inside.height() + around + margins.top() + margins.bottom());
@@ -216,6 +259,27 @@ void frmProfile::cmdSavePdf_Click() {
 
 void frmProfile::cmdClose_Click() {
     close();
+}
+
+const orv::ProfileScale& frmProfile::ScaleInRow(int row) const {
+    return shown_.later.scales[std::size_t(std::clamp(row, 0, orv::kScales - 1))];
+}
+
+// Reorders the chart and the table, the scale in focus staying in focus.
+void frmProfile::chkStrongest_Toggled(bool on) {
+    app::RememberSwitch(kStrongestFirst, on);
+    const int number = ScaleInRow(tblFigures->currentRow()).number;
+    shown_ = orv::Reordered(view_, orv::ScaleOrder(view_.later, on));
+    Chart->SetView(shown_);
+    const QSignalBlocker quiet(tblFigures);
+    FillFigures(tblFigures, shown_, evaluation::WordsOf(view_.later.language));
+    for (int row = 0; row < orv::kScales; ++row) {
+        if (ScaleInRow(row).number == number) {
+            tblFigures->setCurrentCell(row, std::max(0, tblFigures->currentColumn()));
+            Chart->SetCurrentRow(row);
+            Meaning->ShowScale(ScaleInRow(row));
+        }
+    }
 }
 
 void frmProfile::OfferToKeepCopy(std::function<bool()> keep) {

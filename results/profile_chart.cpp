@@ -3,6 +3,7 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QFontMetricsF>
+#include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
@@ -137,9 +138,20 @@ void DrawProfileChart(QPainter& painter, const QRectF& area, const ProfileView& 
     painter.restore();
 }
 
+QRectF ProfileChartRow(const ProfileView& view, const QRectF& area, const QFont& font,
+                       QPaintDevice* device, int row) {
+    const Measures m(view, QFontMetricsF(font, device));
+    return QRectF(area.left(), area.top() + m.axis + row * m.row, area.width(), m.row);
+}
+
 }  // namespace orv::results
 
 namespace {
+
+// Where the chart is drawn in the widget.
+QRectF ChartArea(const QWidget* chart) {
+    return QRectF(chart->rect()).adjusted(4, 2, -4, -2);
+}
 
 // The chart is one image to a screen reader.
 class AccessibleChart : public QAccessibleWidget {
@@ -166,6 +178,50 @@ ProfileChart::ProfileChart(orv::ProfileView view, QWidget* parent)
     setAccessibleDescription(
         orv::evaluation::FromWordsText(orv::ChartSummary(view_, words), words));
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    setMouseTracking(true);
+}
+
+void ProfileChart::SetView(orv::ProfileView view) {
+    view_ = std::move(view);
+    const orv::EvaluationWords& words = orv::evaluation::WordsOf(view_.later.language);
+    setAccessibleDescription(
+        orv::evaluation::FromWordsText(orv::ChartSummary(view_, words), words));
+    update();
+}
+
+void ProfileChart::SetCurrentRow(int row) {
+    current_ = row;
+    update();
+}
+
+int ProfileChart::RowAt(qreal y) const {
+    const QRectF first = orv::results::ProfileChartRow(view_, ChartArea(this), font(),
+                                                       const_cast<ProfileChart*>(this), 0);
+    const int row = int(std::floor((y - first.top()) / first.height()));
+    return row >= 0 && row < orv::kScales ? row : -1;
+}
+
+void ProfileChart::mousePressEvent(QMouseEvent* event) {
+    QWidget::mousePressEvent(event);
+    if (const int row = RowAt(event->position().y()); row >= 0) {
+        emit RowClicked(row);
+    }
+}
+
+void ProfileChart::mouseMoveEvent(QMouseEvent* event) {
+    QWidget::mouseMoveEvent(event);
+    if (const int row = RowAt(event->position().y()); row != pointed_) {
+        pointed_ = row;
+        emit RowPointed(row);
+    }
+}
+
+void ProfileChart::leaveEvent(QEvent* event) {
+    QWidget::leaveEvent(event);
+    if (pointed_ != -1) {
+        pointed_ = -1;
+        emit RowPointed(-1);
+    }
 }
 
 QSize ProfileChart::sizeHint() const {
@@ -185,7 +241,14 @@ void ProfileChart::paintEvent(QPaintEvent*) {
     // The chart keeps the design's colours in every theme, on its own background.
     painter.fillRect(rect(), orv::app::PaleYellow());
     painter.setRenderHint(QPainter::Antialiasing);
-    orv::results::DrawProfileChart(painter, QRectF(rect()).adjusted(4, 2, -4, -2), view_, font());
+    const QRectF area = ChartArea(this);
+    orv::results::DrawProfileChart(painter, area, view_, font());
+    // The scale in focus: a frame around its row.
+    if (current_ >= 0) {
+        painter.setPen(QPen(palette().color(QPalette::WindowText), 1, Qt::DashLine));
+        painter.drawRect(orv::results::ProfileChartRow(view_, area, font(), this, current_)
+                             .adjusted(0.5, 0.5, -0.5, -0.5));
+    }
     // The style's focus frame would tint the whole chart.
     if (hasFocus()) {
         painter.setPen(QPen(palette().color(QPalette::Highlight), 2));

@@ -22,6 +22,10 @@ QSizeF ProfileChartSize(const ProfileView& view, const QFont& font, QPaintDevice
 void DrawProfileChart(QPainter& painter, const QRectF& area, const ProfileView& view,
                       const QFont& font);
 
+// The band of row `row` (0..9) of a chart drawn in `area`.
+QRectF ProfileChartRow(const ProfileView& view, const QRectF& area, const QFont& font,
+                       QPaintDevice* device, int row);
+
 }  // namespace orv::results
 
 // The chart on screen: one image for a screen reader, named "Profile chart"
@@ -31,12 +35,29 @@ class ProfileChart : public QWidget {
   public:
     ProfileChart(orv::ProfileView view, QWidget* parent);
 
+    // Shows `view` (the same results in another order).
+    void SetView(orv::ProfileView view);
+    // Marks the row of the scale in focus.
+    void SetCurrentRow(int row);
+
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
+  signals:
+    void RowClicked(int row);
+    // The row under the pointer, -1 when it leaves the rows.
+    void RowPointed(int row);
+
   protected:
     void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
 
   private:
+    int RowAt(qreal y) const;
+
     orv::ProfileView view_;
+    int current_ = -1;
+    int pointed_ = -1;
 };

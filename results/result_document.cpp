@@ -15,9 +15,11 @@
 #include "app/form_look.h"
 #include "evaluation/language_words.h"
 #include "evaluation/text_printer.h"
+#include "results/about_page.h"
 #include "results/core/profile.h"
 #include "results/profile_chart.h"
 #include "results/result_names.h"
+#include "results/scale_meaning_pane.h"
 
 namespace orv::results {
 
@@ -211,9 +213,10 @@ bool PaintProfilePage(QPainter& painter, Pages& pages, const ProfileView& view) 
                      chart_font);
     top += chart.height() + QFontMetricsF(chart_font, painter.device()).height();
 
-    for (const LegendEntry& entry : ProfileLegend(view.later.testno, words)) {
+    for (const LegendEntry& entry :
+         ProfileLegend(view.later.testno, words, MeaningsOf(view.later.language))) {
         write(PageFont(9), Text(view, entry.term) + QStringLiteral(": ") +
-                               Text(view, entry.meaning) + QLatin1Char('.'));
+                               QString::fromStdString(entry.meaning));
     }
     top += QFontMetricsF(PageFont(9), painter.device()).height();
     painter.setPen(QPen(Qt::black, 0));
@@ -241,7 +244,8 @@ bool PaintResultPages(QPagedPaintDevice& device, const KeptResult& result, const
         per_page = std::max(1, int(body.height() / spacing));
         text_pages = std::max<int>(1, (int(text.lines.size()) + per_page - 1) / per_page);
     }
-    Pages pages(device, painter, view, text_pages + 1);
+    // The whole result ends with the page about the scales.
+    Pages pages(device, painter, view, text_pages + (with_text ? 2 : 1));
 
     bool drawn = true;
     for (int page = 0; drawn && page < text_pages; ++page) {
@@ -261,6 +265,12 @@ bool PaintResultPages(QPagedPaintDevice& device, const KeptResult& result, const
         }
     }
     drawn = drawn && PaintProfilePage(painter, pages, view);
+    if (with_text) {
+        drawn = drawn && pages.Next();
+        if (drawn) {
+            DrawAboutPage(painter, pages.body(), view);
+        }
+    }
     return painter.end() && drawn;
 }
 

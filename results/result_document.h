@@ -12,8 +12,9 @@ namespace orv::results {
 // Draws a result on the pages of `device` (a PDF writer or a printer): with
 // `with_text`, the evaluation text of `result` line for line in a fixed-width
 // face; then on a page of its own the profile `view` (of `result`, or of it
-// beside an earlier result): the chart, the legend and the table. Every page
-// carries the test, the date and its number. False when the device fails.
+// beside an earlier result): the chart, the legend and the table; with
+// `with_text`, a page about the scales last. Every page carries the test, the
+// date and its number. False when the device fails.
 bool PaintResultPages(QPagedPaintDevice& device, const KeptResult& result, const ProfileView& view,
                       bool with_text);
 

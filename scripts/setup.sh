@@ -12,9 +12,10 @@ if [[ "${1:-run}" == "test" ]]; then
 fi
 # The printing tests ask the print server for their own jobs (ipptool); the
 # large-text window test sets its text in Nimbus Sans; the contrast test
-# renders the windows in the dark and high-contrast styles of adwaita-qt6.
+# renders the windows in the dark and high-contrast styles of adwaita-qt6; the
+# results test makes Qt's accessibility active (Qt's private headers).
 if [[ "${1:-run}" == "test" ]]; then
-    packages+=(cups-ipp-utils fonts-urw-base35 adwaita-qt6)
+    packages+=(cups-ipp-utils fonts-urw-base35 adwaita-qt6 qt6-base-private-dev)
 fi
 
 missing=()

@@ -71,7 +71,7 @@ TEST(OrvtoolCheck, PassesTheShippedDatabasesAndReportsAMissingFileAndBadArgument
 TEST(OrvtoolCheck, ALanguageFolderKeepsTheEnglishQuestionsAndSaysWhatIsNotTranslated) {
     namespace fs = std::filesystem;
     TempFolder folder;
-    for (const char* name : {"orv0.dll", "orv1.dll"})
+    for (const char* name : {"orv0.dll", "orv1.dll", "orvtest.hlp"})
         fs::copy(ORV_DATA_DIR "/" + std::string(name), folder.path);
     fs::copy(ORV_DATA_DIR "/de", folder.Path("de"));
     const std::string de = folder.Path("de"), db = folder.Path("de/orv0.dll");
@@ -98,6 +98,14 @@ TEST(OrvtoolCheck, ALanguageFolderKeepsTheEnglishQuestionsAndSaysWhatIsNotTransl
            "ck</translation>",
            "<translation type=\"unfinished\">Zur\xC3\xBC"
            "ck</translation>");
+    // A help text left out, one left in English, a section under another heading.
+    change("de/orvtest.hlp", "<a name=\"scale.1.4.about\"></a>", "");
+    change(
+        "de/orvtest.hlp",
+        "Ihre Zustimmungen auf den beiden Seiten der Skala halten sich genau "
+        "die Waage, sodass sich keine Neigung zeigen l\xC3\xA4sst.",
+        "Your agreements on both sides of the scale balance exactly, so no leaning can be shown.");
+    change("de/orvtest.hlp", "</a>Temperament</h3>", "</a>Tatkraft</h3>");
     run = folder.Run("check " + de);
     EXPECT_EQ(run.exit_code, 1);
     for (const std::string& line :
@@ -105,7 +113,12 @@ TEST(OrvtoolCheck, ALanguageFolderKeepsTheEnglishQuestionsAndSaysWhatIsNotTransl
           db + ":3: question 2: direction +, the English has -\n",
           db + ":4: question 3: related questions 41, the English has 40\n",
           de + ": not translated: 1 evaluation words (evaluation.words): \"page\"\n",
-          std::string(" window texts (orvtest.ts): \"Back\"\n")}) {
+          std::string(" window texts (orvtest.ts): \"Back\"\n"),
+          de + "/orvtest.hlp: no text named \"scale.1.4.about\"\n",
+          de + "/orvtest.hlp:44: the heading of \"scale.0.2\" is \"Tatkraft\", the scale is "
+               "\"Temperament\"\n",
+          de + ": not translated: 2 of 91 help texts (orvtest.hlp): \"scale.1.4.about\", "
+               "\"verdict.unknown\"\n"}) {
         EXPECT_NE(run.out.find(line), std::string::npos) << line << run.out;
     }
 }

@@ -1,13 +1,17 @@
 // The end of a test in the windows: from the last Process press to the
 // evaluation window, its text, and Quit.
+#include <QAccessible>
 #include <QFile>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QTextBrowser>
 #include <QtTest>
 #include <memory>
 
+#include "app/help_viewer.h"
 #include "evaluation/core/evaluation_text.h"
 #include "evaluation/frmEval.h"
 #include "shell/frmTestMain.h"
@@ -98,6 +102,34 @@ class EvaluationWindowTest : public QObject {
             QCOMPARE(window->Text1->toPlainText(),
                      QString::fromLatin1(expected).replace("\r\n", "\n"));
         }
+    }
+
+    // "What does this mean?" (Alt+W) opens the help at what the verdicts
+    // mean; the other controls stand where the design puts them, in twips.
+    void whatDoesThisMeanOpensTheHelpAtTheVerdicts() {
+        frmEval window;
+        window.show();
+        const std::pair<QWidget*, QRect> design[] = {
+            {window.Label1, {168, 8, 233, 25}},     {window.Text1, {24, 40, 577, 321}},
+            {window.cmdProfile, {24, 384, 73, 25}}, {window.cmdPrint, {176, 384, 73, 25}},
+            {window.cmdQuit, {328, 384, 73, 25}},   {window.cmdSavePdf, {480, 384, 121, 25}}};
+        for (const auto& [control, pixels] : design) {  // the design's twips / 15
+            QCOMPARE(control->geometry(), pixels);
+            QVERIFY(!pixels.intersects(window.cmdMeaning->geometry()));
+        }
+        QCOMPARE(QAccessible::queryAccessibleInterface(window.cmdMeaning)->text(QAccessible::Name),
+                 QStringLiteral("What does this mean?"));
+        QCOMPARE(window.cmdMeaning->shortcut(), QKeySequence(QStringLiteral("Alt+W")));
+        window.cmdMeaning->click();
+        QPointer<orv::app::HelpViewer> viewer;
+        for (QWidget* top : QApplication::topLevelWidgets())
+            viewer = viewer ? viewer.data() : qobject_cast<orv::app::HelpViewer*>(top);
+        QVERIFY(viewer && viewer->isVisible());
+        QTextBrowser& help = *viewer->browser();
+        QTRY_VERIFY(help.verticalScrollBar()->value() > 0);
+        QCOMPARE(help.cursorForPosition(QPoint(20, 20)).block().text().trimmed(),
+                 QStringLiteral("Reading the evaluation"));  // the verdicts' heading on top
+        delete viewer;
     }
 
   private:

@@ -2,6 +2,9 @@
 // shown again, compared with an earlier one and deleted.
 #include <sys/resource.h>
 
+#include <QtGui/private/qguiapplication_p.h>
+#include <QtGui/qpa/qplatformaccessibility.h>
+#include <QtGui/qpa/qplatformintegration.h>
 #include <QFileDialog>
 #include <QTableWidget>
 #include <csignal>
@@ -20,6 +23,7 @@
 #include "results/pdf_export.h"
 #include "results/profile_chart.h"
 #include "results/result_document.h"
+#include "results/scale_meaning_pane.h"
 #include "shell/frmTestMain.h"
 #include "testing/frmTest.h"
 #include "ui_support.h"
@@ -33,6 +37,12 @@ const QByteArray kDatabase =
     "1\tpunctual\t0\t2\t.I am always on time.\r\n"
     "2\tcalm\t0\t2-\t.I lose my temper easily.\r\n"
     "3\treliable\t0\t3\t.People can count on me.\r\n";
+
+// What the help says of the Energy Level scale and its Positive verdict.
+const QString kEnergyLevel =
+    "This scale looks at the energy you bring to a day. It asks whether you start quickly, keep "
+    "busy and enjoy a brisk pace, or whether you tire easily and prefer a slow and restful rhythm. "
+    "Positive: You start the day quickly, keep busy and enjoy a brisk pace.";
 
 // Saves with the file chooser about to show: `path` is typed and taken.
 void SaveAsPdfTo(QPushButton* button, const QString& path) {
@@ -162,7 +172,14 @@ class ResultsTest : public QObject {
         const QString paper = PdfText(QString::fromStdString(out.file("result.pdf")));
         const QStringList lines = Lines(QString::fromLatin1(shown->Evaluation()));
         QCOMPARE(Lines(paper).mid(1, lines.size()), lines);
-        QVERIFY(paper.contains("Page 1 of 2") && paper.contains("Page 2 of 2"));
+        QVERIFY(paper.contains("Page 1 of 3") && paper.contains("Page 3 of 3"));
+        // Then what each scale and its verdict mean, in the result's language.
+        for (const QString& text :
+             QStringList{"About the scales", "Energy Level: Positive " + kEnergyLevel,
+                         "Emotional Temperament: Unknown, Conflicting Responses",
+                         "What this test is not"}) {
+            QVERIFY2(paper.simplified().contains(text), qPrintable(text));
+        }
         QVERIFY(paper.contains(QRegularExpression("Energy Level +2 +2 +Positive +No")));
         for (const bool full : {false, true}) {  // a read-only file, a full disk
             log_.boxes.clear();
@@ -208,9 +225,64 @@ class ResultsTest : public QObject {
               "Sie sind gr\u00fcn, \u03b5\u03bb\u03bb\u03b7\u03bd\u03b9\u03ba\u03ac und "
               "\u043a\u0438\u0440\u0438\u043b\u043b\u0438\u0446\u0430.",
               "Profil: Test der individuellen Eigenschaften", "Gr\u00f6\u00dftm\u00f6glich",
-              "Seite 2 von 2"}) {
-            QVERIFY2(paper.contains(QString::fromUtf8(line)), line);
+              "Seite 3 von 3", "\u00dcber die Skalen",
+              "Leistungshaltung: Positiv Diese Skala befasst sich mit Ehrgeiz",
+              "Positiv: Sie setzen sich Ziele, m\u00f6gen Herausforderungen und machen nach einem "
+              "R\u00fcckschlag weiter.",
+              "Tatkraft: Keine Antworten", "Was dieser Test nicht ist"}) {
+            QVERIFY2(paper.simplified().contains(QString::fromUtf8(line)), line);
         }
+        QVERIFY(!paper.contains("This scale"));
+    }
+
+    // The pane explains the scale in focus: the table's current row, which a
+    // screen reader hears with the cell when the arrow key moves it, or a bar
+    // clicked. Strongest first, remembered, keeps that scale in focus.
+    void thePaneExplainsTheScaleInFocus() {
+        const QTemporaryDir settings;
+        qputenv("XDG_CONFIG_HOME", settings.path().toLocal8Bit());
+        const std::unique_ptr<frmEval> shown(TakeTest(0, 2));
+        shown->cmdProfile->click();
+        const QPointer<frmProfile> profile = shown->ProfileWindow();
+        QVERIFY(QTest::qWaitForWindowExposed(profile));
+        QTableWidget& table = *profile->tblFigures;
+        table.setCurrentCell(1, 0);
+        table.setFocus();
+        // What a screen reader is told when the arrow key moves to the next row.
+        static QStringList heard;
+        QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true);
+        QAccessible::installUpdateHandler([](QAccessibleEvent* event) {
+            QAccessibleInterface* told = event->accessibleInterface();
+            if (event->type() == QAccessible::Focus || event->type() == QAccessible::NameChanged)
+                heard << told->text(QAccessible::Name) + " | " +
+                             told->text(QAccessible::Description);
+        });
+        QTest::keyClick(&table, Qt::Key_Down);
+        QAccessible::installUpdateHandler(nullptr);
+        QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(false);
+        const QString pane =
+            "Energy Level: Positive. " + kEnergyLevel + " 2 of a possible 2 towards Positive.";
+        heard.sort();
+        QCOMPARE(heard, (QStringList{"Energy Level | " + pane,
+                                     pane + " | What the scale in focus means"}));
+
+        // A bar clicked; then the strongest first, that scale still in focus.
+        const QRectF temperament = orv::results::ProfileChartRow(
+            profile->View(), QRectF(profile->Chart->rect()).adjusted(4, 2, -4, -2),
+            profile->Chart->font(), profile->Chart, 1);
+        QTest::mouseClick(profile->Chart, Qt::LeftButton, {}, temperament.center().toPoint());
+        profile->chkStrongest->click();
+        QCOMPARE(table.currentRow(), 2);
+        QVERIFY(profile->Meaning->accessibleName().startsWith("Emotional Temperament: Unknown. "));
+        for (auto* window :
+             {profile.data(), new frmProfile(*orv::ListKeptResults(folder_)[0].result)}) {
+            QVERIFY(window->chkStrongest->isChecked());  // remembered
+            QCOMPARE(window->tblFigures->item(0, 0)->text() + ", " +
+                         window->tblFigures->item(1, 0)->text(),
+                     QStringLiteral("Energy Level, Achievement Attitudes"));
+            window->close();
+        }
+        qunsetenv("XDG_CONFIG_HOME");
     }
 
     void keptResultsAreListedShownComparedAndDeleted() {

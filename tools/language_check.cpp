@@ -11,6 +11,7 @@
 
 #include "app/core/utf8.h"
 #include "evaluation/core/evaluation_words.h"
+#include "results/core/help_texts.h"
 #include "testing/core/test_record.h"
 #include "tools/database_pass.h"
 
@@ -124,6 +125,44 @@ std::string FirstFew(const std::vector<std::string>& items) {
     return items.size() > 3 ? text + ", ..." : text;
 }
 
+// The texts that the results take from a help file: a missing or empty one
+// is a fault, and so is a scale's heading that is not the scale's name in the
+// evaluation's words (its section would explain another scale).
+bool CheckHelpTexts(const fs::path& path, const std::string& text, const std::string& english,
+                    const fs::path& words_path, std::ostream& out,
+                    std::vector<std::string>& untranslated) {
+    const orv::ScaleMeanings meanings(english, text, path.string());
+    for (const orv::HelpFault& fault : meanings.faults()) {
+        out << fault.file << (fault.line ? ':' + std::to_string(fault.line) : "") << ": "
+            << fault.fault << '\n';
+    }
+    bool sound = meanings.faults().empty();
+    if (fs::exists(words_path)) {
+        const orv::WordsFile words = orv::ReadEvaluationWords(ReadFile(words_path), "xx");
+        const auto texts = orv::ReadHelpTexts(text);
+        for (std::int16_t test = 0; test < 2 && words.error_line == 0; ++test) {
+            for (int scale = 1; scale <= orv::kScales; ++scale) {
+                const std::string named = words.words.ScaleName(test, scale);
+                const std::string key =
+                    "scale." + std::to_string(test) + "." + std::to_string(scale);
+                const auto heading = texts.find(key);
+                if (heading != texts.end() && heading->second.text != named) {
+                    out << path.string() << ':' << heading->second.line << ": the heading of \""
+                        << key << "\" is \"" << heading->second.text << "\", the scale is \""
+                        << named << "\"\n";
+                    sound = false;
+                }
+            }
+        }
+    }
+    if (!meanings.english().empty()) {
+        untranslated.push_back(std::to_string(meanings.english().size()) + " of " +
+                               std::to_string(orv::MeaningKeys().size()) +
+                               " help texts (orvtest.hlp): " + FirstFew(meanings.english()));
+    }
+    return sound;
+}
+
 // The first line after question `last_line` that holds more than a line end:
 // a question after the last, which a test never reads; 0 when there is none.
 int LineAfterTheLast(const std::string& file, int last_line) {
@@ -192,6 +231,10 @@ bool CheckLanguageFolder(const std::string& folder, std::ostream& out) {
             sound = false;
         } else if (text.empty()) {
             untranslated.push_back(std::string(name) + " (the English one is used)");
+        } else if (name == std::string("orvtest.hlp")) {
+            sound = CheckHelpTexts(path, text, ReadFile(english / name), words_path, out,
+                                   untranslated) &&
+                    sound;
         } else if (name == std::string("orvtest.ts")) {
             int all = 0;
             const std::vector<std::string> texts = UntranslatedTexts(text, all);

@@ -241,6 +241,13 @@
     </message>
 </context>
 <context>
+    <name>ScaleMeaningPane</name>
+    <message>
+        <source>Some explanations of the results in this language could not be read from its help; they are shown in English.</source>
+        <translation>Einige Erklärungen der Ergebnisse in dieser Sprache konnten nicht aus ihrer Hilfe gelesen werden; sie werden auf Englisch angezeigt.</translation>
+    </message>
+</context>
+<context>
     <name>frmAbout</name>
     <message>
         <source>OK</source>
@@ -301,6 +308,18 @@
         <translation>Als PDF speichern…</translation>
     </message>
     <message>
+        <source>&amp;What does this mean?</source>
+        <translation>&amp;Was bedeutet das?</translation>
+    </message>
+    <message>
+        <source>What does this mean?</source>
+        <translation>Was bedeutet das?</translation>
+    </message>
+    <message>
+        <source>Opens the help at what the verdicts mean</source>
+        <translation>Öffnet die Hilfe bei der Bedeutung der Ergebnisse</translation>
+    </message>
+    <message>
         <source>%1 - This result is kept</source>
         <translation>%1 - Dieses Ergebnis ist gespeichert</translation>
     </message>
@@ -356,6 +375,14 @@
     <message>
         <source>Close</source>
         <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>&amp;Strongest first</source>
+        <translation>&amp;Stärkste zuerst</translation>
+    </message>
+    <message>
+        <source>What the scale in focus means</source>
+        <translation>Was die ausgewählte Skala bedeutet</translation>
     </message>
     <message>
         <source>Keep a copy</source>

@@ -86,6 +86,9 @@ const Pairs& EnglishPairs() {
             {"summary.of", "{score} of a possible {largest}"},
             {"summary.earlier", "(earlier {score}, change {change})"},
             {"summary.conflicting", "conflicting responses"},
+            {"share", "{score} of a possible {largest} towards {verdict}"},
+            {"share.even", "0 of a possible {up} towards {positive} or {down} towards {negative}"},
+            {"about.title", "About the scales"},
             {"page", "Page {page} of {pages}"},
         };
         p.insert(p.end(), rest.begin(), rest.end());

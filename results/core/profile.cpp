@@ -6,8 +6,9 @@ namespace orv {
 
 namespace {
 
-ProfileScale ScaleOf(const KeptScale& kept, const EvaluationWords& words) {
+ProfileScale ScaleOf(const KeptScale& kept, int number, const EvaluationWords& words) {
     ProfileScale scale;
+    scale.number = number;
     scale.name = kept.name;
     scale.score = kept.score;
     scale.largest_up = 2 * kept.forward;
@@ -18,6 +19,7 @@ ProfileScale ScaleOf(const KeptScale& kept, const EvaluationWords& words) {
         scale.share = -double(kept.score) / scale.largest_down;
     }
     scale.verdict = words.Verdict(kept.verdict);
+    scale.scored = kept.verdict;
     scale.conflicting = kept.conflicting;
     return scale;
 }
@@ -50,7 +52,7 @@ Profile ProfileOf(const KeptResult& result, const EvaluationWords& words) {
     profile.testno = result.testno;
     profile.ended = result.ended;
     for (int i = 0; i < kScales; ++i) {
-        profile.scales[i] = ScaleOf(result.scales[i], words);
+        profile.scales[i] = ScaleOf(result.scales[i], i + 1, words);
     }
     return profile;
 }
@@ -82,21 +84,22 @@ std::string ChangeText(int change) {
     return (change > 0 ? "+" : "") + std::to_string(change);
 }
 
-std::vector<LegendEntry> ProfileLegend(std::int16_t testno, const EvaluationWords& words) {
+std::vector<LegendEntry> ProfileLegend(std::int16_t testno, const EvaluationWords& words,
+                                       const ScaleMeanings& meanings) {
     const bool social = testno == 1;
-    const auto entry = [&](const char* verdict, const std::string& meaning) {
-        return LegendEntry{words.Verdict(verdict), words.Word(meaning)};
+    const auto entry = [&](const char* verdict, const char* meaning) {
+        return LegendEntry{words.Verdict(verdict), meanings.Text(meaning)};
     };
     return {
         entry(social ? verdict::kSociable : verdict::kPositive,
-              social ? "legend.sociable" : "legend.positive"),
+              social ? "verdict.sociable" : "verdict.positive"),
         entry(social ? verdict::kDangerous : verdict::kNegative,
-              social ? "legend.dangerous" : "legend.negative"),
-        entry(verdict::kUnknown, "legend.unknown"),
-        entry(verdict::kNoResponses, "legend.none"),
+              social ? "verdict.dangerous" : "verdict.negative"),
+        entry(verdict::kUnknown, "verdict.unknown"),
+        entry(verdict::kNoResponses, "verdict.none"),
         {std::string(ConflictMark(words)) + " " + words.Word("legend.conflicting"),
-         words.Word("legend.conflicting.meaning")},
-        {words.Word("legend.bars"), words.Word("legend.bars.meaning")},
+         meanings.Text("conflicting")},
+        {words.Word("legend.bars"), meanings.Text("bars")},
     };
 }
 

@@ -8,12 +8,14 @@
 #include <vector>
 
 #include "evaluation/core/evaluation_words.h"
+#include "results/core/help_texts.h"
 #include "results/core/kept_result.h"
 
 namespace orv {
 
 // One scale of a profile: its bar and its row of the table.
 struct ProfileScale {
+    int number = 0;  // 1..10, its place in the test
     std::string name;
     std::int16_t score = 0;
     // The largest scores the scale's questions allow either way: twice the
@@ -24,6 +26,7 @@ struct ProfileScale {
     // The score as a share of the largest in its direction, -1..1.
     double share = 0;
     std::string verdict;  // in the words of the profile
+    std::string scored;   // the verdict as the scoring names it: "Positive", ...
     bool conflicting = false;
 };
 
@@ -76,14 +79,15 @@ std::string LargestText(const ProfileScale& scale);
 // A change of score with its sign: "+6", "-3", "0".
 std::string ChangeText(int change);
 
-// What the verdict words of test `testno` and the conflict mark mean, in
-// plain words, as the legend under the chart gives them: a term and its meaning.
+// What the verdict words of test `testno`, the conflict mark and the bars
+// mean, as the legend under the chart gives them: a term in `words` and its
+// meaning from the help (UTF-8, whole sentences).
 struct LegendEntry {
     std::string term;
     std::string meaning;
 };
-std::vector<LegendEntry> ProfileLegend(std::int16_t testno,
-                                       const EvaluationWords& words = EvaluationWords::English());
+std::vector<LegendEntry> ProfileLegend(std::int16_t testno, const EvaluationWords& words,
+                                       const ScaleMeanings& meanings);
 
 // When the results ended: "Test ended 2026-12-07 14:15.", or for two
 // results "Earlier result (paler bars): 2026-11-01 09:30. Later result:
