@@ -241,6 +241,13 @@
     </message>
 </context>
 <context>
+    <name>ScaleMeaningPane</name>
+    <message>
+        <source>Some explanations of the results in this language could not be read from its help; they are shown in English.</source>
+        <translation>Algunas explicaciones de los resultados en este idioma no se han podido leer de su ayuda; se muestran en inglés.</translation>
+    </message>
+</context>
+<context>
     <name>frmAbout</name>
     <message>
         <source>OK</source>
@@ -301,6 +308,18 @@
         <translation>Guardar como PDF…</translation>
     </message>
     <message>
+        <source>&amp;What does this mean?</source>
+        <translation>¿&amp;Qué significa esto?</translation>
+    </message>
+    <message>
+        <source>What does this mean?</source>
+        <translation>¿Qué significa esto?</translation>
+    </message>
+    <message>
+        <source>Opens the help at what the verdicts mean</source>
+        <translation>Abre la ayuda en el significado de los resultados</translation>
+    </message>
+    <message>
         <source>%1 - This result is kept</source>
         <translation>%1 - Este resultado se ha conservado</translation>
     </message>
@@ -356,6 +375,14 @@
     <message>
         <source>Close</source>
         <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>&amp;Strongest first</source>
+        <translation>&amp;Más marcadas primero</translation>
+    </message>
+    <message>
+        <source>What the scale in focus means</source>
+        <translation>Qué significa la escala seleccionada</translation>
     </message>
     <message>
         <source>Keep a copy</source>
