@@ -581,6 +581,11 @@
         <source>Total Questions: %1</source>
         <translation>Total de preguntas: %1</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>The status lines, then the question. A status line that ends in a colon and its number reads better with another mark before the question.</extracomment>
+        <translation>%1. %2</translation>
+    </message>
 </context>
 <context>
     <name>frmTestMain</name>

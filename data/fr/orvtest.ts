@@ -9,6 +9,21 @@
     </message>
 </context>
 <context>
+    <name>ComparisonChart</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>%1: %2; change from the first to the last: %3.</source>
+        <translation>%1 : %2 ; évolution du premier au dernier : %3.</translation>
+    </message>
+    <message>
+        <source>Comparison chart</source>
+        <translation>Graphique comparatif</translation>
+    </message>
+</context>
+<context>
     <name>HelpViewer</name>
     <message>
         <source>The help file could not be opened.
@@ -16,7 +31,7 @@
 %1
 
 %2</source>
-        <translation>Le fichier d'aide n'a pas pu être ouvert.
+        <translation>Le fichier d&apos;aide n&apos;a pas pu être ouvert.
 
 %1
 
@@ -26,7 +41,7 @@
         <source>The help file is not UTF-8 text.
 
 %1: line %2</source>
-        <translation>Le fichier d'aide n'est pas un texte UTF-8.
+        <translation>Le fichier d&apos;aide n&apos;est pas un texte UTF-8.
 
 %1 : ligne %2</translation>
     </message>
@@ -40,7 +55,7 @@
     <message>
         <source>The words of the evaluation in this language are faulty; the evaluation uses English words.
 %1: line %2: %3</source>
-        <translation>Les mots de l'évaluation dans cette langue comportent une erreur ; l'évaluation utilise les mots anglais.
+        <translation>Les mots de l&apos;évaluation dans cette langue comportent une erreur ; l&apos;évaluation utilise les mots anglais.
 %1 : ligne %2 : %3</translation>
     </message>
 </context>
@@ -56,7 +71,7 @@
     </message>
     <message>
         <source>Make a choice before pressing Process</source>
-        <translation>Choisissez une réponse avant de cliquer sur « Valider »</translation>
+        <translation>Choisissez une réponse avant de cliquer sur «&#xa0;Valider&#xa0;»</translation>
     </message>
     <message>
         <source>E01: Invalid Database File</source>
@@ -88,23 +103,23 @@
     </message>
     <message>
         <source>No file was selected OR invalid file name was input.</source>
-        <translation>Aucun fichier n'a été sélectionné ou le nom de fichier saisi n'est pas valide.</translation>
+        <translation>Aucun fichier n&apos;a été sélectionné ou le nom de fichier saisi n&apos;est pas valide.</translation>
     </message>
     <message>
         <source>File could not be saved.</source>
-        <translation>Le fichier n'a pas pu être enregistré.</translation>
+        <translation>Le fichier n&apos;a pas pu être enregistré.</translation>
     </message>
     <message>
         <source>There are no previously saved files.</source>
-        <translation>Il n'existe aucun fichier enregistré auparavant.</translation>
+        <translation>Il n&apos;existe aucun fichier enregistré auparavant.</translation>
     </message>
     <message>
         <source>No file was selected.</source>
-        <translation>Aucun fichier n'a été sélectionné.</translation>
+        <translation>Aucun fichier n&apos;a été sélectionné.</translation>
     </message>
     <message>
         <source>File could not be opened.</source>
-        <translation>Le fichier n'a pas pu être ouvert.</translation>
+        <translation>Le fichier n&apos;a pas pu être ouvert.</translation>
     </message>
     <message>
         <source>End of file during Load</source>
@@ -120,7 +135,7 @@
     </message>
     <message>
         <source>Select a test before pressing START</source>
-        <translation>Choisissez un test avant de cliquer sur « Commencer »</translation>
+        <translation>Choisissez un test avant de cliquer sur «&#xa0;Commencer&#xa0;»</translation>
     </message>
     <message>
         <source>Save as PDF</source>
@@ -136,31 +151,86 @@
     </message>
     <message>
         <source>No printer is available. The evaluation was not printed.</source>
-        <translation>Aucune imprimante n'est disponible. L'évaluation n'a pas été imprimée.</translation>
+        <translation>Aucune imprimante n&apos;est disponible. L&apos;évaluation n&apos;a pas été imprimée.</translation>
     </message>
     <message>
         <source>The evaluation could not be printed.</source>
-        <translation>L'évaluation n'a pas pu être imprimée.</translation>
+        <translation>L&apos;évaluation n&apos;a pas pu être imprimée.</translation>
     </message>
     <message>
         <source>This result could not be kept. Its evaluation is shown and can still be printed or saved as PDF.</source>
-        <translation>Ce résultat n'a pas pu être conservé. Son évaluation est affichée et peut encore être imprimée ou enregistrée en PDF.</translation>
+        <translation>Ce résultat n&apos;a pas pu être conservé. Son évaluation est affichée et peut encore être imprimée ou enregistrée en PDF.</translation>
     </message>
     <message>
         <source>No printer is available. The profile was not printed.</source>
-        <translation>Aucune imprimante n'est disponible. Le profil n'a pas été imprimé.</translation>
+        <translation>Aucune imprimante n&apos;est disponible. Le profil n&apos;a pas été imprimé.</translation>
     </message>
     <message>
         <source>The profile could not be printed.</source>
-        <translation>Le profil n'a pas pu être imprimé.</translation>
+        <translation>Le profil n&apos;a pas pu être imprimé.</translation>
     </message>
     <message>
         <source>The result could not be deleted.</source>
-        <translation>Le résultat n'a pas pu être supprimé.</translation>
+        <translation>Le résultat n&apos;a pas pu être supprimé.</translation>
     </message>
     <message>
         <source>The PDF file could not be saved. Nothing was written; please choose another folder or name.</source>
-        <translation>Le fichier PDF n'a pas pu être enregistré. Rien n'a été écrit ; veuillez choisir un autre dossier ou un autre nom.</translation>
+        <translation>Le fichier PDF n&apos;a pas pu être enregistré. Rien n&apos;a été écrit ; veuillez choisir un autre dossier ou un autre nom.</translation>
+    </message>
+    <message>
+        <source>This result has been kept on this computer, in %1, so that it can be shown and compared later. To stop keeping results, switch off &quot;Keep results&quot; in the Results menu of the main window.</source>
+        <translation>Ce résultat a été conservé sur cet ordinateur, dans %1, afin de pouvoir être affiché et comparé plus tard. Pour ne plus conserver de résultats, désactivez « Conserver les résultats » dans le menu Résultats de la fenêtre principale.</translation>
+    </message>
+    <message>
+        <source>The copy could not be saved. Nothing was written; please choose another folder or name.</source>
+        <translation>La copie n&apos;a pas pu être enregistrée. Rien n&apos;a été écrit ; veuillez choisir un autre dossier ou un autre nom.</translation>
+    </message>
+    <message>
+        <source>The CSV file could not be saved. Nothing was written; please choose another folder or name.</source>
+        <translation>Le fichier CSV n&apos;a pas pu être enregistré. Rien n&apos;a été écrit ; veuillez choisir un autre dossier ou un autre nom.</translation>
+    </message>
+    <message>
+        <source>Save a copy</source>
+        <translation>Enregistrer une copie</translation>
+    </message>
+    <message>
+        <source>Results (*.result)</source>
+        <translation>Résultats (*.result)</translation>
+    </message>
+    <message>
+        <source>Export all as CSV</source>
+        <translation>Tout exporter en CSV</translation>
+    </message>
+    <message>
+        <source>kept-results.csv</source>
+        <translation>resultats-conserves.csv</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Fichiers CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>The copy could not be kept. The list is as it was.</source>
+        <translation>La copie n&apos;a pas pu être conservée. La liste est restée telle quelle.</translation>
+    </message>
+    <message>
+        <source>Open a result file</source>
+        <translation>Ouvrir un fichier de résultat</translation>
+    </message>
+</context>
+<context>
+    <name>Profile</name>
+    <message>
+        <source>no name</source>
+        <translation>sans nom</translation>
+    </message>
+    <message>
+        <source>Result of %1</source>
+        <translation>Résultat de %1</translation>
+    </message>
+    <message>
+        <source>Earlier result (paler bars): %1. Later result: %2.</source>
+        <translation>Résultat antérieur (barres plus claires) : %1. Résultat postérieur : %2.</translation>
     </message>
 </context>
 <context>
@@ -171,6 +241,13 @@
     </message>
 </context>
 <context>
+    <name>ScaleMeaningPane</name>
+    <message>
+        <source>Some explanations of the results in this language could not be read from its help; they are shown in English.</source>
+        <translation>Certaines explications des résultats dans cette langue n&apos;ont pas pu être lues dans son aide ; elles s&apos;affichent en anglais.</translation>
+    </message>
+</context>
+<context>
     <name>frmAbout</name>
     <message>
         <source>OK</source>
@@ -178,7 +255,7 @@
     </message>
     <message>
         <source>Orvane Software banner</source>
-        <translation>Bannière d'Orvane Software</translation>
+        <translation>Bannière d&apos;Orvane Software</translation>
     </message>
     <message>
         <source>Orvane Personality Tests</source>
@@ -186,11 +263,26 @@
     </message>
     <message>
         <source>Portrait of the author</source>
-        <translation>Portrait de l'auteur</translation>
+        <translation>Portrait de l&apos;auteur</translation>
     </message>
     <message>
         <source>Written by the Orvane design team</source>
-        <translation>Écrit par l'équipe de conception d'Orvane</translation>
+        <translation>Écrit par l&apos;équipe de conception d&apos;Orvane</translation>
+    </message>
+</context>
+<context>
+    <name>frmComparison</name>
+    <message>
+        <source>Compared figures</source>
+        <translation>Chiffres comparés</translation>
+    </message>
+    <message>
+        <source>Comparison - %1</source>
+        <translation>Comparaison - %1</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
     </message>
 </context>
 <context>
@@ -215,6 +307,26 @@
         <source>Save as PDF…</source>
         <translation>Enregistrer en PDF…</translation>
     </message>
+    <message>
+        <source>&amp;What does this mean?</source>
+        <translation>&amp;Qu&apos;est-ce que cela signifie ?</translation>
+    </message>
+    <message>
+        <source>What does this mean?</source>
+        <translation>Qu&apos;est-ce que cela signifie ?</translation>
+    </message>
+    <message>
+        <source>Opens the help at what the verdicts mean</source>
+        <translation>Ouvre l&apos;aide à la signification des verdicts</translation>
+    </message>
+    <message>
+        <source>%1 - This result is kept</source>
+        <translation>%1 - Ce résultat est conservé</translation>
+    </message>
+    <message>
+        <source>%1 - This result is not kept</source>
+        <translation>%1 - Ce résultat n&apos;est pas conservé</translation>
+    </message>
 </context>
 <context>
     <name>frmInstr</name>
@@ -224,11 +336,11 @@
     </message>
     <message>
         <source>Click on &quot;Introduction to Personality Analysis&quot; to learn how personality attributes can influence realtionships.</source>
-        <translation>Cliquez sur « Introduction à l'analyse de la personnalité » pour découvrir comment les traits de personnalité peuvent influencer les relations.</translation>
+        <translation>Cliquez sur «&#xa0;Introduction à l&apos;analyse de la personnalité&#xa0;» pour découvrir comment les traits de personnalité peuvent influencer les relations.</translation>
     </message>
     <message>
         <source>This program determines your personality attributes by asking questions about your feelings and beliefs.  An evaluation is provided at the end of each test.  Analysis of the results can give you insights about how other persons perceive you and your actions. </source>
-        <translation>Ce programme détermine vos traits de personnalité en vous posant des questions sur vos sentiments et vos convictions.  Une évaluation vous est remise à la fin de chaque test.  L'analyse des résultats peut vous aider à comprendre comment les autres vous perçoivent, vous et vos actes. </translation>
+        <translation>Ce programme détermine vos traits de personnalité en vous posant des questions sur vos sentiments et vos convictions.  Une évaluation vous est remise à la fin de chaque test.  L&apos;analyse des résultats peut vous aider à comprendre comment les autres vous perçoivent, vous et vos actes. </translation>
     </message>
 </context>
 <context>
@@ -264,6 +376,22 @@
         <source>Close</source>
         <translation>Fermer</translation>
     </message>
+    <message>
+        <source>&amp;Strongest first</source>
+        <translation>Les plus &amp;marquées d&apos;abord</translation>
+    </message>
+    <message>
+        <source>What the scale in focus means</source>
+        <translation>Ce que signifie l&apos;échelle sélectionnée</translation>
+    </message>
+    <message>
+        <source>Keep a copy</source>
+        <translation>Conserver une copie</translation>
+    </message>
+    <message>
+        <source>Kept</source>
+        <translation>Conservé</translation>
+    </message>
 </context>
 <context>
     <name>frmResults</name>
@@ -297,23 +425,87 @@
     </message>
     <message>
         <source>No results have been kept yet. A result is kept each time a test ends.</source>
-        <translation>Aucun résultat n'a encore été conservé. Un résultat est conservé à la fin de chaque test.</translation>
+        <translation>Aucun résultat n&apos;a encore été conservé. Un résultat est conservé à la fin de chaque test.</translation>
     </message>
     <message>
         <source>Kept results, newest first:</source>
         <translation>Résultats conservés, du plus récent au plus ancien :</translation>
     </message>
     <message>
-        <source>Select a result to show or delete it, or two results of one test to compare them.</source>
-        <translation>Sélectionnez un résultat pour l'afficher ou le supprimer, ou deux résultats d'un même test pour les comparer.</translation>
-    </message>
-    <message>
         <source>%1 is not a readable result. It is left as it is.</source>
-        <translation>%1 n'est pas un résultat lisible. Le fichier est laissé tel quel.</translation>
+        <translation>%1 n&apos;est pas un résultat lisible. Le fichier est laissé tel quel.</translation>
     </message>
     <message>
         <source>Delete the result of the %1 that ended %2? Its file is removed for good.</source>
-        <translation>Supprimer le résultat du test « %1 » terminé le %2 ? Son fichier sera définitivement effacé.</translation>
+        <translation>Supprimer le résultat du test «&#xa0;%1&#xa0;» terminé le %2 ? Son fichier sera définitivement effacé.</translation>
+    </message>
+    <message>
+        <source>Save a copy…</source>
+        <translation>Enregistrer une copie…</translation>
+    </message>
+    <message>
+        <source>Export all as CSV…</source>
+        <translation>Tout exporter en CSV…</translation>
+    </message>
+    <message>
+        <source>Delete all kept results…</source>
+        <translation>Supprimer tous les résultats conservés…</translation>
+    </message>
+    <message>
+        <source>Open a result file…</source>
+        <translation>Ouvrir un fichier de résultat…</translation>
+    </message>
+    <message>
+        <source>Name…</source>
+        <translation>Nommer…</translation>
+    </message>
+    <message>
+        <source>No results are kept: &quot;Keep results&quot; is switched off in the Results menu of the main window.</source>
+        <translation>Aucun résultat n&apos;est conservé : « Conserver les résultats » est désactivé dans le menu Résultats de la fenêtre principale.</translation>
+    </message>
+    <message>
+        <source>The folder of the kept results also holds files that are not results: %1. They are left as they are.</source>
+        <translation>Le dossier des résultats conservés contient aussi des fichiers qui ne sont pas des résultats : %1. Ils sont laissés tels quels.</translation>
+    </message>
+    <message>
+        <source>Select a result to show or delete it, or two to six results of one test to compare them.</source>
+        <translation>Sélectionnez un résultat pour l&apos;afficher ou le supprimer, ou de deux à six résultats d&apos;un même test pour les comparer.</translation>
+    </message>
+    <message>
+        <source>These results are of different tests, whose scales differ, so they can&apos;t be compared.</source>
+        <translation>Ces résultats proviennent de tests différents, dont les échelles diffèrent : ils ne peuvent donc pas être comparés.</translation>
+    </message>
+    <message>
+        <source>At most six results can be compared at once.</source>
+        <translation>Six résultats au plus peuvent être comparés à la fois.</translation>
+    </message>
+    <message>
+        <source>Delete the one kept result? Its file is removed for good.</source>
+        <translation>Supprimer l&apos;unique résultat conservé ? Son fichier sera définitivement effacé.</translation>
+    </message>
+    <message>
+        <source>Delete all %1 kept results? Their files are removed for good.</source>
+        <translation>Supprimer les %1 résultats conservés ? Leurs fichiers seront définitivement effacés.</translation>
+    </message>
+    <message>
+        <source>Kept results deleted: %1. These files could not be removed: %2.</source>
+        <translation>Résultats conservés supprimés : %1. Ces fichiers n&apos;ont pas pu être effacés : %2.</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Whose result is this? A name such as &quot;Me&quot;, &quot;Anna&quot; or a pseudonym, or nothing for none:</source>
+        <translation>À qui appartient ce résultat ? Un nom comme « Moi », « Anna » ou un pseudonyme, ou rien pour n&apos;en donner aucun :</translation>
+    </message>
+    <message>
+        <source>A name has at most %1 characters and no line breaks or tabs. The result was not changed.</source>
+        <translation>Un nom compte au plus %1 caractères, sans saut de ligne ni tabulation. Le résultat n&apos;a pas été modifié.</translation>
+    </message>
+    <message>
+        <source>The result could not be named. It was not changed.</source>
+        <translation>Le résultat n&apos;a pas pu être nommé. Il n&apos;a pas été modifié.</translation>
     </message>
 </context>
 <context>
@@ -359,15 +551,15 @@
     </message>
     <message>
         <source>I disagree</source>
-        <translation>Je ne suis pas d'accord</translation>
+        <translation>Je ne suis pas d&apos;accord</translation>
     </message>
     <message>
         <source>I moderately agree</source>
-        <translation>Je suis plutôt d'accord</translation>
+        <translation>Je suis plutôt d&apos;accord</translation>
     </message>
     <message>
         <source>I strongly agree</source>
-        <translation>Je suis tout à fait d'accord</translation>
+        <translation>Je suis tout à fait d&apos;accord</translation>
     </message>
     <message>
         <source>Status</source>
@@ -383,11 +575,16 @@
     </message>
     <message>
         <source>Question No. %1</source>
-        <translation>Question n° %1</translation>
+        <translation>Question n°&#xa0;%1</translation>
     </message>
     <message>
         <source>Total Questions: %1</source>
         <translation>Nombre de questions : %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>The status lines, then the question. A status line that ends in a colon and its number reads better with another mark before the question.</extracomment>
+        <translation>%1. %2</translation>
     </message>
 </context>
 <context>
@@ -410,7 +607,7 @@
     </message>
     <message>
         <source>Introduction to Personality Analysis</source>
-        <translation>Introduction à l'analyse de la personnalité</translation>
+        <translation>Introduction à l&apos;analyse de la personnalité</translation>
     </message>
     <message>
         <source>Quit</source>
@@ -430,7 +627,7 @@
     </message>
     <message>
         <source>Select a Test and press START</source>
-        <translation>Choisissez un test et cliquez sur « Commencer »</translation>
+        <translation>Choisissez un test et cliquez sur «&#xa0;Commencer&#xa0;»</translation>
     </message>
     <message>
         <source>The desktop&apos;s language</source>
@@ -438,11 +635,23 @@
     </message>
     <message>
         <source>The choice of language could not be saved.</source>
-        <translation>Le choix de la langue n'a pas pu être enregistré.</translation>
+        <translation>Le choix de la langue n&apos;a pas pu être enregistré.</translation>
     </message>
     <message>
         <source>From the next start the program will use: %1.</source>
         <translation>À partir du prochain démarrage, le programme utilisera : %1.</translation>
+    </message>
+    <message>
+        <source>&amp;Kept Results…</source>
+        <translation>Résultats &amp;conservés…</translation>
+    </message>
+    <message>
+        <source>Keep &amp;results</source>
+        <translation>Conserver les &amp;résultats</translation>
+    </message>
+    <message>
+        <source>The choice could not be saved.</source>
+        <translation>Le choix n&apos;a pas pu être enregistré.</translation>
     </message>
 </context>
 </TS>
