@@ -5,6 +5,7 @@
 
 #include "app/core/language.h"
 #include "app/form_look.h"
+#include "app/locale_time.h"
 #include "app/message_box.h"
 
 namespace orv::evaluation {
@@ -22,8 +23,11 @@ ReadWords& Read(const std::string& language) {
     if (found != read.end()) {
         return found->second;
     }
-    return read.emplace(language, ReadWords{LoadEvaluationWords(app::ProgramFolder(), language)})
-        .first->second;
+    ReadWords words{LoadEvaluationWords(app::ProgramFolder(), language)};
+    if (language != kEnglish) {
+        words.file.words.SetTimeForm(app::LocaleTimeForm(language));
+    }
+    return read.emplace(language, std::move(words)).first->second;
 }
 
 }  // namespace

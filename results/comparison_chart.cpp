@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "app/form_look.h"
+#include "evaluation/language_words.h"
 
 namespace orv::results {
 
@@ -19,7 +20,9 @@ QString ComparedLabel(const Comparison& comparison, int index) {
     if (!profile.name.empty()) {
         label += QString::fromStdString(profile.name) + QStringLiteral(", ");
     }
-    return label + QString::fromLatin1(ShownTime(profile.ended));
+    // As the newest result's language writes a moment, as its scale names.
+    const EvaluationWords& words = evaluation::WordsOf(comparison.profiles.back().language);
+    return label + evaluation::FromWordsText(words.Time(profile.ended), words);
 }
 
 }  // namespace orv::results

@@ -42,12 +42,17 @@ QString TitleOf(const orv::KeptResult& result) {
     return evaluation::FromWordsText(words.TestTitle(result.testno), words);
 }
 
+// When a result ended, as its language writes a moment.
+QString EndedOf(const orv::KeptResult& result) {
+    const orv::EvaluationWords& words = evaluation::WordsOf(result.language);
+    return evaluation::FromWordsText(words.Time(result.ended), words);
+}
+
 QString ItemText(const orv::ListedResult& listed) {
     if (!listed.result) {
         return frmResults::tr("%1 (not a readable result)").arg(app::FromFilePath(listed.name));
     }
-    QString text = QString::fromLatin1(orv::ShownTime(listed.result->ended)) +
-                   QStringLiteral("   ") + TitleOf(*listed.result);
+    QString text = EndedOf(*listed.result) + QStringLiteral("   ") + TitleOf(*listed.result);
     if (!listed.result->name.empty()) {
         text += QStringLiteral("   ") + QString::fromStdString(listed.result->name);
     }
@@ -269,7 +274,7 @@ void frmResults::cmdDelete_Click() {
     const orv::KeptResult& result = *selected[0]->result;
     const std::string question =
         tr("Delete the result of the %1 that ended %2? Its file is removed for good.")
-            .arg(TitleOf(result), QString::fromLatin1(orv::ShownTime(result.ended)))
+            .arg(TitleOf(result), EndedOf(result))
             .toStdString();
     if (app::MsgBox(this, question, app::kYesNoDefaultNo) != app::kResultYes) {
         return;

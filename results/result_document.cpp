@@ -45,8 +45,8 @@ QString Text(const ProfileView& view, const std::string& text) {
     return evaluation::FromWordsText(text, WordsOf(view));
 }
 
-QString Shown(const Profile& profile) {
-    return QString::fromLatin1(ShownTime(profile.ended));
+QString Shown(const ProfileView& view, const Profile& profile) {
+    return Text(view, WordsOf(view).Time(profile.ended));
 }
 
 // The test and the date of the result, or the dates of both results.
@@ -55,9 +55,9 @@ QString Heading(const ProfileView& view) {
     QString heading = Text(view, words.Word("title")) + QStringLiteral(": ") +
                       Text(view, words.TestTitle(view.later.testno)) + QStringLiteral(", ");
     if (view.earlier) {
-        heading += Shown(*view.earlier) + Text(view, words.Word("separator.last"));
+        heading += Shown(view, *view.earlier) + Text(view, words.Word("separator.last"));
     }
-    return heading + Shown(view.later);
+    return heading + Shown(view, view.later);
 }
 
 // The pages of one document: the heading and the page number on each, and

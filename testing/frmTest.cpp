@@ -255,8 +255,10 @@ void frmTest::AnnounceQuestion() {
         }
     }
     const QString number = parts.join(QStringLiteral(", "));
-    c.cmdProcess->setAccessibleDescription(number.isEmpty() ? c.lblQ->text()
-                                                            : number + ": " + c.lblQ->text());
+    //: The status lines, then the question. A status line that ends in a colon
+    //: and its number reads better with another mark before the question.
+    c.cmdProcess->setAccessibleDescription(
+        number.isEmpty() ? c.lblQ->text() : tr("%1: %2").arg(number, c.lblQ->text()));
 }
 
 void frmTest::ClearOptions() {

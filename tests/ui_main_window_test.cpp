@@ -1,6 +1,7 @@
 // The main window, and the test window that its START opens.
 #include "app/language.h"
 #include "evaluation/frmEval.h"
+#include "evaluation/language_words.h"
 #include "shell/frmTestMain.h"
 #include "testing/frmTest.h"
 #include "ui_support.h"
@@ -50,22 +51,36 @@ class MainWindowTest : public QObject {
         QVERIFY(w.fname.empty() && w.testtitle.empty() && !w.TestWindow().IsLoaded());
     }
 
-    // The Language menu names each language in its own words, keeps the
-    // choice in the user's settings and says that it counts from the next start.
+    // The Language menu names each language in its own words, a folder just
+    // copied from another too, keeps the choice in the user's settings and
+    // says that it counts from the next start.
     void theLanguageMenuKeepsAChoiceForTheNextStart() {
         const QTemporaryDir settings;
         qputenv("XDG_CONFIG_HOME", settings.path().toLocal8Bit());
+        const QString program = QCoreApplication::applicationDirPath();
+        QDir(program + "/xq").removeRecursively();  // left by a failed run
+        QCOMPARE(QProcess::execute("cp", {"-r", program + "/de", program + "/xq"}), 0);
+        const ProgramFolderFile words("xq/evaluation.words", "opening\t\"Xq \"\n");
         MessageLog log;
         frmTestMain w;
         QStringList names;
         for (const QAction* action : w.Language->actions()) names << action->text();
-        QCOMPARE(names, (QStringList{"The desktop's language", "", "English", "Deutsch"}));
+        QCOMPARE(names.mid(0, 4),
+                 (QStringList{"The desktop's language", "", "English", "Deutsch"}));
+        const int languages =
+            QDir(ORV_DATA_DIR).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size();
+        QCOMPARE(names.size(), 3 + languages + 1);
+        QCOMPARE(names.last(), QStringLiteral("xq"));
         QVERIFY(w.Language->actions()[0]->isChecked());
         w.Language->actions()[3]->trigger();
+        w.Language->actions().last()->trigger();
         QCOMPARE(log.Texts(),
-                 std::vector<std::string>{"From the next start the program will use: Deutsch."});
-        QCOMPARE(orv::app::RememberedLanguage(), std::string("de"));
-        QVERIFY(frmTestMain().Language->actions()[3]->isChecked());
+                 (std::vector<std::string>{"From the next start the program will use: Deutsch.",
+                                           "From the next start the program will use: xq."}));
+        QCOMPARE(orv::app::RememberedLanguage(), std::string("xq"));
+        QVERIFY(frmTestMain().Language->actions().last()->isChecked());
+        QCOMPARE(orv::evaluation::WordsOf("xq").Word("opening"), std::string("Xq "));
+        QVERIFY(QDir(program + "/xq").removeRecursively());
         qunsetenv("XDG_CONFIG_HOME");
     }
 

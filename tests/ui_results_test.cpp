@@ -8,6 +8,7 @@
 #include <QFileDialog>
 #include <QTableWidget>
 #include <csignal>
+#include <map>
 
 #include "app/language.h"
 #include "app/saved_files_folder.h"
@@ -16,6 +17,7 @@
 #include "evaluation/text_printer.h"
 #include "persistence_support.h"
 #include "print_jobs.h"
+#include "results/comparison_chart.h"
 #include "results/core/kept_results.h"
 #include "results/frmProfile.h"
 #include "results/frmResults.h"
@@ -283,6 +285,70 @@ class ResultsTest : public QObject {
             window->close();
         }
         qunsetenv("XDG_CONFIG_HOME");
+    }
+
+    // Each language's evaluation of the same answers to its own questions
+    // reads back from the PDF line for line, its own letters (ü, é, ñ, ¿)
+    // included; the moment shows as the language writes it in the list, the
+    // profile, the PDF and a comparison, and as ever in English, though this
+    // time zone is another; the file keeps the ISO moment.
+    void eachLanguageReadsBackFromThePdfAndWritesTheMomentItsWay() {
+        const std::map<std::string, QString> forms = {{"en", "2026-03-07 08:05"},
+                                                      {"de", "07.03.2026 08:05"},
+                                                      {"fr", "07/03/2026 08:05"},
+                                                      {"es", "07/03/2026 8:05"}};
+        const orv::LocalTime ended{2026, 3, 7, 8, 5, 0, 60};
+        QStringList codes = {"en"};
+        for (const QFileInfo& entry :
+             QDir(ORV_DATA_DIR).entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot))
+            codes << entry.fileName();
+        QStringList shown, listed;
+        for (const QString& code : codes) {
+            const std::string language = code.toStdString();
+            const orv::EvaluationWords& words = orv::evaluation::WordsOf(language);
+            const auto record = std::make_unique<orv::TestRecord>();
+            QFile database(QString(ORV_DATA_DIR "/%1orv0.dll").arg(code == "en" ? "" : code + "/"));
+            QVERIFY(database.open(QIODevice::ReadOnly));
+            database.readLine();  // the header
+            for (int q = 1; !database.atEnd(); ++q) {
+                const QList<QByteArray> fields = database.readLine().split('\t');
+                record->qdesc[q] = fields[1].toStdString();
+                record->qscale[q] = std::abs(fields[3].toShort());
+                record->qdir[q] = fields[3].endsWith('-') ? -1 : 1;
+                record->ans[q] = std::int16_t(q % 3);
+                record->seen[q] = true;
+                record->totalq = std::int16_t(q);
+            }
+            const orv::KeptResult result = orv::MakeKeptResult(
+                *record, 0, orv::Evaluate(*record, 0, 2026, words), ended, words);
+            const QString text = orv::evaluation::FromWordsText(result.text, words);
+            QVERIFY(code == "en" || text.contains(QRegularExpression("[^\\x00-\\x7f]")));
+            const TempFolder out;
+            QFile pdf(QString::fromStdString(out.file("result.pdf")));
+            QVERIFY(pdf.open(QIODevice::WriteOnly));
+            pdf.write(orv::results::ResultPdf(result, orv::ViewOf(result, words)));
+            pdf.close();
+            const QString paper = PdfText(pdf.fileName());
+            QCOMPARE(Lines(paper).mid(1, Lines(text).size()), Lines(text));
+
+            const QString form = orv::evaluation::FromWordsText(words.Time(ended), words);
+            QVERIFY2(!forms.count(language) || form == forms.at(language), qPrintable(form));
+            QVERIFY(Lines(paper).first().endsWith(form));
+            const auto name = orv::KeepResult(folder_, result);
+            QVERIFY(name);
+            QVERIFY(ReadBytes(folder_ + "/" + *name).find("2026-03-07T08:05:00+01:00") !=
+                    std::string::npos);
+            frmProfile profile(result);
+            QVERIFY(profile.lblDates->text().contains(form));
+            const orv::Profile compared = orv::ProfileOf(result, words);
+            QVERIFY(orv::results::ComparedLabel({{compared, compared}}, 1).endsWith(form));
+            shown << form;
+        }
+        frmResults results(folder_);
+        for (int row = 0; row < results.lstResults->count(); ++row)
+            listed << results.lstResults->item(row)->text().section("   ", 0, 0);
+        QCOMPARE(listed.size(), shown.size());
+        for (const QString& form : shown) QVERIFY(listed.removeOne(form));
     }
 
     void keptResultsAreListedShownComparedAndDeleted() {

@@ -14,6 +14,7 @@
 #include "results/core/help_texts.h"
 #include "testing/core/test_record.h"
 #include "tools/database_pass.h"
+#include "tools/desktop_words_check.h"
 
 namespace orvtool {
 
@@ -222,6 +223,21 @@ bool CheckLanguageFolder(const std::string& folder, std::ostream& out) {
         }
     } else {
         untranslated.push_back(std::string(orv::kWordsFileName) + " (English words are used)");
+    }
+    const fs::path desktop_path = here / kDesktopWordsFileName;
+    if (fs::exists(desktop_path)) {
+        const DesktopWordsCheck desktop = CheckDesktopWords(ReadFile(desktop_path));
+        if (desktop.error_line != 0) {
+            out << desktop_path.string() << ':' << desktop.error_line << ": " << desktop.error
+                << '\n';
+            sound = false;
+        } else if (!desktop.missing.empty()) {
+            untranslated.push_back(std::to_string(desktop.missing.size()) + " desktop words (" +
+                                   kDesktopWordsFileName + "): " + FirstFew(desktop.missing));
+        }
+    } else {
+        untranslated.push_back(std::string(kDesktopWordsFileName) +
+                               " (the menu entry and the software centre show English)");
     }
     for (const char* name : {"orvtest.hlp", "orvtest.ts"}) {
         const fs::path path = here / name;

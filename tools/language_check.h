@@ -9,7 +9,8 @@ namespace orvtool {
 // of its files; whether each of its databases is parallel to the English one
 // in the folder above (the same question numbers, scales, directions and
 // related questions, so that saved tests and scores mean the same); and what
-// is not translated yet among the window texts and the evaluation's words.
+// is not translated yet among the window texts, the evaluation's words and
+// the words of the menu entry (desktop.words).
 // False when a file has a fault or a database is not parallel.
 bool CheckLanguageFolder(const std::string& folder, std::ostream& out);
 

@@ -570,6 +570,11 @@
         <translation>BEENDEN</translation>
     </message>
     <message>
+        <source>%1: %2</source>
+        <extracomment>The status lines, then the question. A status line that ends in a colon and its number reads better with another mark before the question.</extracomment>
+        <translation>%1. %2</translation>
+    </message>
+    <message>
         <source>Questions remaining %1</source>
         <translation>Verbleibende Fragen: %1</translation>
     </message>

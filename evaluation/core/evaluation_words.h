@@ -1,11 +1,14 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
+
+#include "app/core/local_time.h"
 
 namespace orv {
 
@@ -32,6 +35,13 @@ class EvaluationWords {
     // scoring names them.
     std::string Verdict(std::string_view verdict) const;
 
+    // A moment as these words show it: by the form given, else "2026-12-07 14:15".
+    std::string Time(const LocalTime& time) const {
+        return time_form_ ? time_form_(time) : ShownTime(time);
+    }
+    using TimeForm = std::function<std::string(const LocalTime&)>;
+    void SetTimeForm(TimeForm form) { time_form_ = std::move(form); }
+
     // The keys of the words, in the order of the English words.
     static const std::vector<std::string>& Keys();
 
@@ -46,6 +56,7 @@ class EvaluationWords {
     std::string language_;
     bool utf8_ = false;
     std::map<std::string, std::string, std::less<>> words_;
+    TimeForm time_form_;
 };
 
 // A words file as read: its words, English where it has none, or the first

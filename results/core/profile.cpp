@@ -105,10 +105,10 @@ std::vector<LegendEntry> ProfileLegend(std::int16_t testno, const EvaluationWord
 
 std::string ProfileDates(const ProfileView& view, const EvaluationWords& words) {
     if (!view.earlier) {
-        return words.Word("profile.ended", {{"date", ShownTime(view.later.ended)}});
+        return words.Word("profile.ended", {{"date", words.Time(view.later.ended)}});
     }
-    return words.Word("profile.compared", {{"earlier", ShownTime(view.earlier->ended)},
-                                           {"later", ShownTime(view.later.ended)}});
+    return words.Word("profile.compared", {{"earlier", words.Time(view.earlier->ended)},
+                                           {"later", words.Time(view.later.ended)}});
 }
 
 std::vector<std::vector<std::string>> ProfileTable(const ProfileView& view,

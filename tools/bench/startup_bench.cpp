@@ -1,7 +1,7 @@
 // The start of the program in one language, as orvtest starts: from main()
 // until the main window is painted, in milliseconds on standard output.
 // Built into the program folder, so that it finds the language folders;
-// tools/bench/startup.sh runs it in English and German in turn.
+// tools/bench/startup.sh runs it in English and each language in turn.
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEvent>

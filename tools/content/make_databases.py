@@ -10,18 +10,25 @@ questions are put in a fixed pseudo-random order, so that the same questions
 always give the same files byte for byte. FOLDER defaults to the data folder
 of the source tree.
 
-With --language de the German questions are checked the same way, with rules
-for German (phrases of at most 40 letters, digits, spaces, hyphens and
-apostrophes, with no "und" inside, since the evaluation joins them with ", "
-and " und "; questions in the first person, without "du"), and they must match
-the English ones item for item: the same scales, and in each the same
-reverse-keyed items and pair keys in the same positions. The German files take
-the English files' order, numbers, related questions, scales and directions
-record for record, and only the question and the phrase are German. They are
-written in UTF-8 with CR LF line ends; FOLDER then defaults to the de folder
-inside the data folder, which is made when missing.
+With --language CODE the questions of tools/content/questions_CODE.py are
+checked by the rules that file gives for its language, and they must match the
+English ones item for item: the same scales, and in each the same reverse-keyed
+items and pair keys in the same positions. That file defines TEST0 and TEST1
+(shaped as in questions.py), HEADERS (the first line of each database),
+PHRASE_RE and TEXT_RE (what a phrase and a question may look like),
+MAX_PHRASE_LETTERS, LINKING_WORDS (lower-case words that may recur among the
+phrases of one sentence), AND_WORDS (words a phrase must not contain, since the
+evaluation joins the phrases with ", " and its "and"), INFORMAL (words of the
+familiar form, forbidden), FIRST_PERSON (a question contains one of them), and
+may define extra_phrase_check(phrase), which returns what is wrong or None.
+The translated files take the English files' order, numbers, related
+questions, scales and directions record for record, and only the question and
+the phrase are translated. They are written in UTF-8 with CR LF line ends;
+FOLDER then defaults to the CODE folder inside the data folder, which is made
+when missing.
 """
 import argparse
+import importlib
 import os
 import random
 import re
@@ -41,34 +48,11 @@ PHRASE_RE = re.compile(r"^[a-z0-9' -]+$")
 LINKING_WORDS = set("a an the of to and with in at on for about by your you yourself "
                     "from than when if what as are is".split())
 
-GERMAN_HEADERS = {
- 0: "150\t.Copyright (c) 2026 Orvane Software. Test der individuellen Eigenschaften.",
- 1: "150\t.Copyright (c) 2026 Orvane Software. Test der zwischenmenschlichen und sozialen Eigenschaften.",
-}
-GERMAN_PHRASE_RE = re.compile(r"^[A-Za-zÄÖÜäöüß0-9' -]+$")
-# A question begins with a capital and ends with a full stop; between them
-# letters, digits, spaces and ordinary punctuation, German quotation marks
-# and the dash included.
-GERMAN_TEXT_RE = re.compile(r"^[A-ZÄÖÜ0-9„][A-Za-zÄÖÜäöüß0-9 .,;:!?'()„“–-]*\.$")
-# The German counterpart of LINKING_WORDS (compared in lower case): articles,
-# prepositions, pronouns and a few adverbs that any phrase may use.
-GERMAN_LINKING_WORDS = set(
-    "ein eine einer eines einem einen kein keine der die das den dem des "
-    "und oder als wie zu zum zur mit in im ins an am auf aufs für fürs von vom "
-    "bei beim über um aus nach vor ohne gegenüber durch bis "
-    "sich selbst ihr ihre ihren ihrem ihrer ihres sie "
-    "nicht sehr gern lieber mehr auch noch so etwas umso "
-    "alle allen jeder jede jedem jeden jedes".split())
-# The evaluation speaks to the reader as "Sie": a phrase that says "ihr" in
-# lower case speaks of someone else.
-GERMAN_POSSESSIVES = {"ihr", "ihre", "ihren", "ihrem", "ihrer", "ihres"}
-GERMAN_INFORMAL = {"du", "dich", "dir", "dein", "deine", "deinen", "deinem", "deiner", "deines"}
-# Every question is a statement about oneself.
-GERMAN_FIRST_PERSON = {"ich", "mich", "mir", "mein", "meine", "meinen", "meinem", "meiner", "meines"}
-
 
 def content_words(phrase, linking=LINKING_WORDS):
-    words = (w.strip("'").lower() for w in re.split(r"[ -]", phrase))
+    # In English "one's" is one word; elsewhere an apostrophe joins two (l'avenir).
+    split = r"[ -]" if linking is LINKING_WORDS else r"[ '’-]"
+    words = (w.strip("'").lower() for w in re.split(split, phrase))
     return [w for w in words if w and w not in linking]
 
 
@@ -118,37 +102,37 @@ def check_english(scales):
         check_repeated_words(s, items)
 
 
-def check_same_structure(testno, english, german):
-    """The German test has the English test's scales, and in each the same
+def check_same_structure(testno, english, translated):
+    """A translated test has the English test's scales, and in each the same
     items in the same order as far as the evaluation can tell: the same
     reverse-keyed items and the same pair keys in the same positions."""
-    assert sorted(german) == sorted(english), (testno, sorted(german))
+    assert sorted(translated) == sorted(english), (testno, sorted(translated))
     for s, items in english.items():
-        assert len(german[s]) == len(items), (testno, s, len(german[s]))
-        for n, (e, g) in enumerate(zip(items, german[s]), start=1):
+        assert len(translated[s]) == len(items), (testno, s, len(translated[s]))
+        for n, (e, g) in enumerate(zip(items, translated[s]), start=1):
             assert len(g) == 4 and (g[2], g[3]) == (e[2], e[3]), (testno, s, n, g, e)
 
 
-def check_german(scales):
+def check_translated(scales, lang):
     phrases = set()
     for s, items in scales.items():
         for text, phrase, rev, key in items:
-            words = re.findall(r"[A-Za-zÄÖÜäöüß]+", text.lower())
-            assert len(text) <= 150 and GERMAN_TEXT_RE.match(text) and '  ' not in text, text
-            assert GERMAN_FIRST_PERSON & set(words), text
-            assert not GERMAN_INFORMAL & set(words), text
-            assert GERMAN_PHRASE_RE.match(phrase) and len(phrase) <= 40, phrase
+            words = set(re.findall(r"[^\W\d_]+", text.lower()))
+            assert len(text) <= 150 and lang.TEXT_RE.match(text) and '  ' not in text, text
+            assert lang.FIRST_PERSON & words, text
+            assert not lang.INFORMAL & words, text
+            assert lang.PHRASE_RE.match(phrase) and len(phrase) <= lang.MAX_PHRASE_LETTERS, phrase
             words = phrase.split(' ')
             assert all(words), phrase  # no leading, trailing or double space
-            # " und " would look like the end of the list; "Sie sind außerdem
-            # sich ..." puts the adverb before the reflexive pronoun.
-            assert 'und' not in words and words[0] != 'sich', phrase
-            assert not GERMAN_POSSESSIVES & set(words), phrase
-            assert not GERMAN_INFORMAL & {w.lower() for w in words}, phrase
+            lower = {w.lower() for w in words}
+            assert not lang.AND_WORDS & lower, phrase
+            assert not lang.INFORMAL & lower, phrase
+            fault = getattr(lang, 'extra_phrase_check', lambda p: None)(phrase)
+            assert fault is None, (phrase, fault)
             assert phrase not in phrases, phrase
             phrases.add(phrase)
         check_pairs(s, items)
-        check_repeated_words(s, items, GERMAN_LINKING_WORDS)
+        check_repeated_words(s, items, lang.LINKING_WORDS)
 
 
 def shuffle(scales, seed):
@@ -199,44 +183,56 @@ def build(testno, scales, seed):
     return write_records(HEADERS[testno], shuffle(scales, seed), scales)
 
 
-def build_german(testno, english, german, seed):
-    """The German database: the English records, order and numbers included,
-    with the German question and phrase of the same scale and position."""
+def build_translated(testno, english, lang, seed):
+    """A translated database: the English records, order and numbers included,
+    with the translated question and phrase of the same scale and position."""
+    translated = (lang.TEST0, lang.TEST1)[testno]
     check_english(english)
-    check_same_structure(testno, english, german)
-    check_german(german)
-    return write_records(GERMAN_HEADERS[testno], shuffle(english, seed), german)
+    check_same_structure(testno, english, translated)
+    check_translated(translated, lang)
+    return write_records(lang.HEADERS[testno], shuffle(english, seed), translated)
+
+
+def load_language(code, parser):
+    if not re.fullmatch(r"[a-z]{2,3}(_[A-Z]{2})?", code):
+        parser.error(f'{code}: not a language code such as de or pt_BR')
+    if code == 'en':
+        return None
+    if not os.path.isfile(os.path.join(os.path.dirname(os.path.abspath(__file__)),
+                                       f'questions_{code}.py')):
+        parser.error(f'{code}: no questions_{code}.py next to this script')
+    return importlib.import_module(f'questions_{code}')
 
 
 def main():
     parser = argparse.ArgumentParser(
         description=__doc__.split('\n\n')[0],
         epilog='Prints each file written with its records and related pairs.')
-    parser.add_argument('--language', choices=('en', 'de'), default='en',
-                        help='language of the questions (default: en)')
+    parser.add_argument('--language', default='en', metavar='CODE',
+                        help='language of the questions, read from questions_CODE.py '
+                             '(default: en)')
     parser.add_argument('folder', nargs='?',
                         help=f'folder to write the databases into (default: {DATA}, '
-                             f'with --language de {os.path.join(DATA, "de")})')
+                             f'with --language CODE {os.path.join(DATA, "CODE")})')
     args = parser.parse_args()
+    lang = load_language(args.language, parser)
     folder = args.folder
     if folder is None:
-        folder = DATA if args.language == 'en' else os.path.join(DATA, 'de')
-        if args.language == 'de':
+        folder = DATA if lang is None else os.path.join(DATA, args.language)
+        if lang is not None:
             os.makedirs(folder, exist_ok=True)
     if not os.path.isdir(folder):
         parser.error(f'{folder}: no such folder')
 
     # Both databases are built before either is written, so a failed check
     # leaves the folder as it was.
-    if args.language == 'en':
+    if lang is None:
         built = [(testno, build(testno, scales, 20260 + testno))
                  for testno, scales in ((0, TEST0), (1, TEST1))]
         encoding = 'ascii'
     else:
-        import questions_de
-        built = [(testno, build_german(testno, english, german, 20260 + testno))
-                 for testno, english, german in ((0, TEST0, questions_de.TEST0),
-                                                 (1, TEST1, questions_de.TEST1))]
+        built = [(testno, build_translated(testno, english, lang, 20260 + testno))
+                 for testno, english in ((0, TEST0), (1, TEST1))]
         encoding = 'utf-8'
     for testno, (lines, pairs) in built:
         path = os.path.join(folder, f'orv{testno}.dll')

@@ -5,6 +5,47 @@
 # Die Eigenschaften stehen in der Auswertung nach "Sie sind " bzw.
 # "Sie sind außerdem ", durch ", " und " und " verbunden; sie enthalten daher
 # weder ein Komma noch das Wort "und" und beginnen nicht mit "sich".
+import re
+
+# What make_databases.py checks the German questions against.
+HEADERS = {
+ 0: "150\t.Copyright (c) 2026 Orvane Software. Test der individuellen Eigenschaften.",
+ 1: "150\t.Copyright (c) 2026 Orvane Software. Test der zwischenmenschlichen und sozialen Eigenschaften.",
+}
+PHRASE_RE = re.compile(r"^[A-Za-zÄÖÜäöüß0-9' -]+$")
+MAX_PHRASE_LETTERS = 40
+# A question begins with a capital and ends with a full stop; between them
+# letters, digits, spaces and ordinary punctuation, German quotation marks
+# and the dash included.
+TEXT_RE = re.compile(r"^[A-ZÄÖÜ0-9„][A-Za-zÄÖÜäöüß0-9 .,;:!?'()„“–-]*\.$")
+# Words that may recur among the phrases of one evaluation sentence (compared
+# in lower case): articles, prepositions, pronouns and a few adverbs.
+LINKING_WORDS = set(
+    "ein eine einer eines einem einen kein keine der die das den dem des "
+    "und oder als wie zu zum zur mit in im ins an am auf aufs für fürs von vom "
+    "bei beim über um aus nach vor ohne gegenüber durch bis "
+    "sich selbst ihr ihre ihren ihrem ihrer ihres sie "
+    "nicht sehr gern lieber mehr auch noch so etwas umso "
+    "alle allen jeder jede jedem jeden jedes".split())
+# " und " inside a phrase would look like the end of the list.
+AND_WORDS = {"und"}
+INFORMAL = {"du", "dich", "dir", "dein", "deine", "deinen", "deinem", "deiner", "deines"}
+# Every question is a statement about oneself.
+FIRST_PERSON = {"ich", "mich", "mir", "mein", "meine", "meinen", "meinem", "meiner", "meines"}
+# The evaluation speaks to the reader as "Sie": a phrase that says "ihr" in
+# lower case speaks of someone else.
+POSSESSIVES = {"ihr", "ihre", "ihren", "ihrem", "ihrer", "ihres"}
+
+
+def extra_phrase_check(phrase):
+    words = phrase.split(' ')
+    if words[0] == 'sich':
+        return '"Sie sind außerdem sich ..." puts the adverb before the reflexive pronoun'
+    if POSSESSIVES & set(words):
+        return 'a lower-case "ihr" speaks of someone else'
+    return None
+
+
 F, R = False, True
 
 TEST0 = {
@@ -51,12 +92,12 @@ TEST0 = {
  ("Auch am Ende des Tages habe ich noch viel Energie.", "voller Energie", F, "b"),
  ("Ich mag lebhafte Tage, an denen viel los ist.", "bei hohem Tempo in Ihrem Element", F, "c"),
  ("Ich tue lieber etwas, als still herumzusitzen.", "am liebsten aktiv", F, None),
- ("Nach einer kurzen Pause bin ich wieder bei Kräften.", "schnell wieder erholt", F, None),
+ ("Nach einer kurzen Pause bin ich wieder bei Kräften.", "nach kurzer Pause wieder fit", F, None),
  ("Ich fühle mich fast den ganzen Tag müde.", "oft müde", R, "b"),
  ("Ich brauche morgens lange, bis ich in Gang komme.", "morgens träge", R, "a"),
  ("Ich ziehe ein langsames, gemütliches Lebenstempo vor.", "einem gemächlichen Leben zugetan", R, "c"),
  ("Ich brauche ein Nickerchen, um den Nachmittag zu überstehen.", "auf einen Mittagsschlaf angewiesen", R, None),
- ("Schon kleine Alltagspflichten erschöpfen mich.", "leicht erschöpft", R, None),
+ ("Schon kleine Alltagspflichten erschöpfen mich.", "rasch erschöpft", R, None),
  ("Meine Freizeit verbringe ich am liebsten mit Ausruhen.", "ruheliebend", R, None),
 ],
 4: [  # Intellekt (Intellectual Factors)
@@ -105,7 +146,7 @@ TEST0 = {
  ("Ich kann zugeben, wenn jemand anderes mehr weiß als ich.", "frei von Besserwisserei", F, None),
  ("Wenn etwas schiefgeht, gebe ich meist anderen die Schuld.", "schnell mit Schuldzuweisungen", R, "b"),
  ("Ich handle oft, bevor ich nachdenke.", "impulsiv", R, "a"),
- ("Ich schmolle, wenn es nicht nach meinem Willen geht.", "leicht eingeschnappt", R, None),
+ ("Ich schmolle, wenn es nicht nach meinem Willen geht.", "zum Schmollen geneigt", R, None),
  ("Es fällt mir schwer, mich zu entschuldigen.", "zögerlich mit Entschuldigungen", R, None),
  ("Ich mache immer wieder dieselben Fehler.", "oft in alten Mustern gefangen", R, None),
  ("Was ich will, will ich sofort.", "auf sofortige Belohnung aus", R, "c"),
@@ -136,7 +177,7 @@ TEST0 = {
  ("Ich kann schwere Lasten ohne große Mühe tragen.", "körperlich stark", F, None),
  ("Ich mag Sport und Aktivitäten im Freien.", "sportbegeistert", F, None),
  ("Ich kann stundenlang gehen, ohne müde zu werden.", "gut zu Fuß", F, None),
- ("In den meisten Nächten bekomme ich genug Schlaf.", "ausgeschlafen", F, None),
+ ("In den meisten Nächten bekomme ich genug Schlaf.", "meist ausgeschlafen", F, None),
  ("Nach ein paar Stockwerken Treppensteigen bin ich außer Atem.", "schnell außer Atem", R, "a"),
  ("Ich treibe kaum Sport.", "bewegungsfaul", R, "b"),
  ("Ich bin ziemlich ungeschickt.", "etwas tollpatschig", R, "c"),
@@ -168,7 +209,7 @@ TEST0 = {
  ("Ich prüfe meine Arbeit noch einmal auf Fehler.", "auf Details bedacht", F, "c"),
  ("Ich halte meine Fristen ein.", "zuverlässig bei Fristen", F, None),
  ("Auch bei Aufgaben, die ich langweilig finde, arbeite ich mit vollem Einsatz.", "fleißig", F, None),
- ("Ich fange mit Aufgaben sofort an, statt bis zur letzten Minute zu warten.", "schnell bei der Sache", F, "d"),
+ ("Ich fange mit Aufgaben sofort an, statt bis zur letzten Minute zu warten.", "ohne Aufschub am Werk", F, "d"),
  ("Ich kann mich lange auf eine einzige Aufgabe konzentrieren.", "konzentrationsstark", F, "e"),
  ("Ich bin stolz darauf, eine Arbeit ordentlich zu erledigen.", "stolz auf gründliche Arbeit", F, None),
  ("Ich lasse Aufgaben oft halb fertig liegen.", "bei Aufgaben wenig ausdauernd", R, "a"),
@@ -206,7 +247,7 @@ TEST1 = {
  ("Ich lasse anderen Raum, aus ihren eigenen Fehlern zu lernen.", "geduldig mit Lernenden", F, None),
  ("Ich teile die Leitung eines Projekts gern mit anderen.", "bereit zum Teilen der Leitung", F, "d"),
  ("Ich respektiere die Privatsphäre anderer.", "achtsam mit fremder Privatsphäre", F, "e"),
- ("Ich akzeptiere eine Gruppenentscheidung, auch wenn ich mir eine andere gewünscht hätte.", "mit Gruppenentscheidungen einverstanden", F, None),
+ ("Ich akzeptiere eine Gruppenentscheidung, auch wenn ich mir eine andere gewünscht hätte.", "auch überstimmt loyal zur Gruppe", F, None),
  ("Ich schreibe anderen nicht vor, wie sie leben sollen.", "tolerant gegenüber jedem Lebensstil", F, None),
  ("Ich treffe Entscheidungen für andere, weil ich es am besten weiß.", "bevormundend", R, "a"),
  ("Es ärgert mich, wenn andere die Dinge nicht so machen, wie ich es will.", "auf Ihre Vorgehensweise fixiert", R, "b"),
@@ -227,7 +268,7 @@ TEST1 = {
  ("Meinen Teil der Arbeit erledige ich termingerecht.", "pflichtbewusst", F, None),
  ("Manchmal vergesse ich Versprechen, die ich gegeben habe.", "vergesslich bei Versprechen", R, "a"),
  ("Ich komme oft zu spät.", "oft unpünktlich", R, "b"),
- ("Ich sage Verabredungen in letzter Minute ab.", "anfällig für kurzfristige Absagen", R, "e"),
+ ("Ich sage Verabredungen in letzter Minute ab.", "schnell mit Absagen in letzter Minute", R, "e"),
  ("Ich erzähle weiter, was man mir im Vertrauen gesagt hat.", "indiskret", R, "d"),
  ("Wenn niemand hinsieht, arbeite ich weniger.", "unbeobachtet nachlässig", R, "c"),
  ("Ich überlasse es oft anderen, zu Ende zu bringen, was ich angefangen habe.", "zum Abwälzen von Arbeit geneigt", R, None),
@@ -294,7 +335,7 @@ TEST1 = {
  ("Wenn ein Team, das ich leite, sein Ziel verfehlt, übernehme ich die Verantwortung.", "verantwortungsvoll bei Misserfolgen", F, "e"),
  ("Ich organisiere gern Veranstaltungen für Gruppen.", "ein Organisationstalent", F, None),
  ("Ich folge lieber, als zu führen.", "lieber im Hintergrund", R, "a"),
- ("Ich zögere, wenn eine Entscheidung bei mir liegt.", "unentschlossen", R, "b"),
+ ("Ich zögere, wenn eine Entscheidung bei mir liegt.", "entscheidungsschwach", R, "b"),
  ("Ich vermeide es, vor einer Gruppe zu sprechen.", "scheu vor öffentlichem Reden", R, "c"),
  ("Ich erledige eine Arbeit lieber selbst, als sie aufzuteilen.", "zögerlich beim Delegieren", R, "d"),
  ("Wenn mein Team scheitert, suche ich nach jemandem, dem ich die Schuld geben kann.", "bei Misserfolgen auf Sündenbocksuche", R, "e"),
@@ -313,7 +354,7 @@ TEST1 = {
  ("Ich ziehe an, was mir gerade in die Hände fällt.", "lässig in der Kleidung", R, "a"),
  ("Ich achte wenig auf Körperpflege.", "gleichgültig gegenüber Körperpflege", R, "b"),
  ("Ich neige zu einer krummen Haltung.", "schlaff in der Haltung", R, "c"),
- ("Meine Kleidung ist oft zerknittert oder fleckig.", "oft zerknittert", R, "d"),
+ ("Meine Kleidung ist oft zerknittert oder fleckig.", "oft zerknittert oder fleckig angezogen", R, "d"),
  ("Ich vermeide Blickkontakt mit Menschen, denen ich begegne.", "scheu vor Blickkontakt", R, "e"),
  ("Ich gehe oft aus dem Haus, ohne einen Blick in den Spiegel zu werfen.", "sorglos mit Ihrem Äußeren", R, "f"),
 ],

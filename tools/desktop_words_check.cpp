@@ -1,0 +1,58 @@
+#include "tools/desktop_words_check.h"
+
+#include <algorithm>
+#include <set>
+
+#include "app/core/utf8.h"
+
+namespace orvtool {
+
+const std::vector<std::string>& DesktopWordsKeys() {
+    static const std::vector<std::string> keys = {
+        "name", "generic.name", "comment", "keywords", "summary", "description.1", "description.2"};
+    return keys;
+}
+
+DesktopWordsCheck CheckDesktopWords(std::string_view bytes) {
+    DesktopWordsCheck check;
+    if ((check.error_line = orv::FirstNonUtf8Line(bytes)) != 0) {
+        check.error = "not UTF-8 text";
+        return check;
+    }
+    const std::vector<std::string>& keys = DesktopWordsKeys();
+    std::set<std::string> seen;
+    for (int number = 1; !bytes.empty(); ++number) {
+        const std::size_t end = bytes.find('\n');
+        std::string_view line = bytes.substr(0, end);
+        bytes.remove_prefix(end == std::string_view::npos ? bytes.size() : end + 1);
+        if (line.ends_with('\r')) {
+            line.remove_suffix(1);
+        }
+        if (line.empty() || line.starts_with('#')) {
+            continue;
+        }
+        const std::size_t tab = line.find('\t');
+        const std::string key(line.substr(0, tab));
+        const std::string_view quoted = tab == line.npos ? "" : line.substr(tab + 1);
+        if (std::find(keys.begin(), keys.end(), key) == keys.end()) {
+            check.error = "unknown key \"" + key + "\"";
+        } else if (!seen.insert(key).second) {
+            check.error = "\"" + key + "\" appears twice";
+        } else if (quoted.size() < 3 || quoted.front() != '"' || quoted.back() != '"' ||
+                   quoted.substr(1, quoted.size() - 2).find_first_of("\"\t") != line.npos) {
+            check.error = "the words of \"" + key + "\" must stand in double quotes, without tabs";
+        }
+        if (!check.error.empty()) {
+            check.error_line = number;
+            return check;
+        }
+    }
+    for (const std::string& key : keys) {
+        if (seen.count(key) == 0) {
+            check.missing.push_back(key);
+        }
+    }
+    return check;
+}
+
+}  // namespace orvtool
