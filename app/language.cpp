@@ -78,8 +78,17 @@ QString LanguageName(const std::string& code) {
     if (name.isEmpty()) {
         return QString::fromStdString(code);
     }
+    const QString territory = locale.nativeTerritoryName();
     if (code.find('_') != std::string::npos) {
-        name += QStringLiteral(" (") + locale.nativeTerritoryName() + QLatin1Char(')');
+        name += QStringLiteral(" (") + territory + QLatin1Char(')');
+    } else if (!territory.isEmpty() && name.endsWith(QLatin1Char(' ') + territory)) {
+        // Qt names some languages as spoken in one country ("español de
+        // España"); a folder without a region speaks the language as a whole.
+        name.chop(territory.size() + 1);
+        const qsizetype space = name.lastIndexOf(QLatin1Char(' '));
+        if (space > 0 && name.size() - space <= 4) {  // "de", "of"
+            name.truncate(space);
+        }
     }
     // "Português (Brasil)": a language named in a menu begins with a capital.
     name[0] = name[0].toUpper();

@@ -65,8 +65,8 @@ class MainWindowTest : public QObject {
         frmTestMain w;
         QStringList names;
         for (const QAction* action : w.Language->actions()) names << action->text();
-        QCOMPARE(names.mid(0, 4),
-                 (QStringList{"The desktop's language", "", "English", "Deutsch"}));
+        QCOMPARE(names.mid(0, 6), (QStringList{"The desktop's language", "", "English", "Deutsch",
+                                               "Español", "Français"}));
         const int languages =
             QDir(ORV_DATA_DIR).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size();
         QCOMPARE(names.size(), 3 + languages + 1);
