@@ -59,7 +59,8 @@ std::pair<QRect, QRect> Rooms(const QWidget* control) {
 QList<QWidget*> OwnControls(QWidget& window) {
     QList<QWidget*> controls;
     for (QWidget* control : window.findChildren<QWidget*>()) {
-        bool own = control->isVisibleTo(&window);
+        // A window of its own (a note beside the evaluation) is not among them.
+        bool own = control->isVisibleTo(&window) && control->window() == &window;
         for (QWidget* up = control->parentWidget(); own && up != &window; up = up->parentWidget()) {
             own = !qobject_cast<QAbstractScrollArea*>(up) && !qobject_cast<QComboBox*>(up);
         }
@@ -112,6 +113,9 @@ QString Faults(QWidget& window) {
     }
     QStringList faults = Overlaps(window);
     for (QWidget* control : window.findChildren<QWidget*>()) {
+        if (control->window() != &window) {
+            continue;
+        }
         const QString name =
             QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name);
         const auto [room, need] = Rooms(control);

@@ -159,8 +159,8 @@ std::vector<Measure> TextsOf(QWidget& window, const QString& name) {
     const QImage image = window.grab().toImage();
     const QList<QWidget*> controls = window.findChildren<QWidget*>() << &window;
     for (QWidget* control : controls) {
-        if (!control->isVisibleTo(&window) || !control->isEnabled())
-            continue;  // the guidelines leave out the texts of inactive controls
+        if (!control->isVisibleTo(&window) || !control->isEnabled() || control->window() != &window)
+            continue;  // the guidelines leave out the texts of inactive controls; other windows
         const QPoint at = control->mapTo(&window, QPoint());
         QRect shown(at, control->size());  // what its parents (a scrolled area) leave in view
         for (QWidget* parent = control; parent != &window; parent = parent->parentWidget())
