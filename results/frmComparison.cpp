@@ -14,12 +14,11 @@
 #include <QVBoxLayout>
 
 #include "app/core/app_title.h"
-#include "app/current_item_focus.h"
-#include "app/form_colours.h"
 #include "app/form_look.h"
 #include "app/message_box.h"
 #include "evaluation/language_words.h"
 #include "results/comparison_chart.h"
+#include "results/figures_table_look.h"
 
 namespace app = orv::app;
 namespace evaluation = orv::evaluation;
@@ -75,16 +74,7 @@ QTableWidget* FiguresTable(const orv::Comparison& comparison) {
         cell(count + 1, QString::asprintf("%+d", change));
     }
     table->setAccessibleName(frmComparison::tr("Compared figures"));
-    app::PaintHeaderReadable(table->horizontalHeader());
-    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    table->setSelectionMode(QAbstractItemView::SingleSelection);
-    table->setTabKeyNavigation(false);
-    table->verticalHeader()->hide();
-    table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    table->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
-    table->setCurrentCell(0, 0);
-    app::AnnounceCurrentItemOnFocus(table);
+    orv::results::LookOfFiguresTable(table);
     return table;
 }
 

@@ -16,7 +16,6 @@
 #include <QVBoxLayout>
 
 #include "app/core/app_title.h"
-#include "app/current_item_focus.h"
 #include "app/fit_texts.h"
 #include "app/form_look.h"
 #include "app/message_box.h"
@@ -24,6 +23,7 @@
 #include "evaluation/language_words.h"
 #include "evaluation/text_printer.h"
 #include "results/core/scale_order.h"
+#include "results/figures_table_look.h"
 #include "results/pdf_export.h"
 #include "results/profile_chart.h"
 #include "results/result_document.h"
@@ -103,17 +103,7 @@ QTableWidget* FiguresTable(const orv::ProfileView& view, const orv::EvaluationWo
         new QTableWidget(orv::kScales, int(orv::ProfileTable(view, words).front().size()), parent);
     FillFigures(table, view, words);
     table->setAccessibleName(frmProfile::tr("Profile figures"));
-    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    table->setSelectionMode(QAbstractItemView::SingleSelection);
-    // Tab leaves the table; the arrows go from cell to cell.
-    table->setTabKeyNavigation(false);
-    table->verticalHeader()->hide();
-    app::PaintHeaderReadable(table->horizontalHeader());
-    table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    table->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
-    table->setCurrentCell(0, 0);
-    app::AnnounceCurrentItemOnFocus(table);
+    orv::results::LookOfFiguresTable(table);
     return table;
 }
 
