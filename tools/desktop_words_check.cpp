@@ -4,6 +4,7 @@
 #include <set>
 
 #include "app/core/utf8.h"
+#include "evaluation/core/words_lines.h"
 
 namespace orvtool {
 
@@ -21,16 +22,7 @@ DesktopWordsCheck CheckDesktopWords(std::string_view bytes) {
     }
     const std::vector<std::string>& keys = DesktopWordsKeys();
     std::set<std::string> seen;
-    for (int number = 1; !bytes.empty(); ++number) {
-        const std::size_t end = bytes.find('\n');
-        std::string_view line = bytes.substr(0, end);
-        bytes.remove_prefix(end == std::string_view::npos ? bytes.size() : end + 1);
-        if (line.ends_with('\r')) {
-            line.remove_suffix(1);
-        }
-        if (line.empty() || line.starts_with('#')) {
-            continue;
-        }
+    for (const auto& [number, line] : orv::WordsLines(bytes)) {
         const std::size_t tab = line.find('\t');
         const std::string key(line.substr(0, tab));
         const std::string_view quoted = tab == line.npos ? "" : line.substr(tab + 1);
@@ -38,8 +30,7 @@ DesktopWordsCheck CheckDesktopWords(std::string_view bytes) {
             check.error = "unknown key \"" + key + "\"";
         } else if (!seen.insert(key).second) {
             check.error = "\"" + key + "\" appears twice";
-        } else if (quoted.size() < 3 || quoted.front() != '"' || quoted.back() != '"' ||
-                   quoted.substr(1, quoted.size() - 2).find_first_of("\"\t") != line.npos) {
+        } else if (const auto words = orv::QuotedWords(quoted); !words || words->empty()) {
             check.error = "the words of \"" + key + "\" must stand in double quotes, without tabs";
         }
         if (!check.error.empty()) {

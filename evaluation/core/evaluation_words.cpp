@@ -10,6 +10,7 @@
 #include "app/core/program_files.h"
 #include "app/core/utf8.h"
 #include "evaluation/core/scoring.h"
+#include "evaluation/core/words_lines.h"
 
 namespace orv {
 
@@ -127,11 +128,11 @@ std::string LineFault(std::string_view line, std::string& key, std::string& valu
     if (seen.count(key) != 0) {
         return "\"" + key + "\" appears twice";
     }
-    if (quoted.size() < 2 || quoted.front() != '"' || quoted.back() != '"' ||
-        quoted.substr(1, quoted.size() - 2).find_first_of("\"\t") != std::string_view::npos) {
+    const std::optional<std::string_view> words = QuotedWords(quoted);
+    if (!words) {
         return "the words of \"" + key + "\" must stand in double quotes, without tabs";
     }
-    value = quoted.substr(1, quoted.size() - 2);
+    value = *words;
     if (Placeholders(value) != Placeholders(english)) {
         return "the words of \"" + key + "\" must have the placeholders of the English words";
     }
@@ -216,16 +217,7 @@ WordsFile ReadEvaluationWords(std::string_view bytes, const std::string& languag
     words.language_ = language;
     words.utf8_ = true;
     std::set<std::string> seen;
-    for (int number = 1; !bytes.empty(); ++number) {
-        const std::size_t end = bytes.find('\n');
-        std::string_view line = bytes.substr(0, end);
-        bytes.remove_prefix(end == std::string_view::npos ? bytes.size() : end + 1);
-        if (line.ends_with('\r')) {
-            line.remove_suffix(1);
-        }
-        if (line.empty() || line.starts_with('#')) {
-            continue;
-        }
+    for (const auto& [number, line] : WordsLines(bytes)) {
         std::string key, value;
         file.error = LineFault(line, key, value, seen);
         if (!file.error.empty()) {
