@@ -15,6 +15,7 @@
 #include "results/frmResults.h"
 #include "results/kept_results_folder.h"
 #include "shell/frmTestMain.h"
+#include "taking_tests.h"
 #include "testing/frmTest.h"
 #include "ui_support.h"
 
@@ -22,12 +23,6 @@ using namespace orv::testing;
 namespace fs = std::filesystem;
 
 namespace {
-
-const QByteArray kDatabase =
-    "3\t.Copyright notice\r\n"
-    "1\tpunctual\t0\t2\t.I am always on time.\r\n"
-    "2\tcalm\t0\t2-\t.I lose my temper easily.\r\n"
-    "3\treliable\t0\t3\t.People can count on me.\r\n";
 
 // Answers the file chooser about to show with `path`.
 void ChooseFile(QPushButton* button, const QString& path) {
@@ -79,7 +74,7 @@ class OwnedResultsTest : public QObject {
         main->KeepResults->trigger();
         main = std::make_unique<frmTestMain>();  // as the next run starts
         QVERIFY(!main->KeepResults->isChecked());
-        std::unique_ptr<frmEval> shown(TakeTest(*main, 2));
+        std::unique_ptr<frmEval> shown(TakeTest(*main, 0, 2));
         QVERIFY(shown->isVisible() && shown->cmdProfile->isEnabled());
         QCOMPARE(shown->windowTitle(), "Orvane Personality Test - This result is not kept");
         QVERIFY(!fs::exists(folder_) && log_.boxes.empty());
@@ -91,7 +86,7 @@ class OwnedResultsTest : public QObject {
         main->KeepResults->trigger();
         for (const int count : {1, 2}) {
             shown.reset();  // a new window for each result
-            shown.reset(TakeTest(*main, 2));
+            shown.reset(TakeTest(*main, 0, 2));
             QCOMPARE(shown->windowTitle(), "Orvane Personality Test - This result is kept");
             QCOMPARE(orv::ListKeptResults(folder_).size(), std::size_t(count));
             auto* note = shown->findChild<QMessageBox*>("keptNote");
@@ -113,7 +108,7 @@ class OwnedResultsTest : public QObject {
     // where one result cannot be, which is named and not counted; what the
     // user put there stays and is shown.
     void deleteAllLeavesOnlyForeignFilesAndNamesWhatItCannotRemove() {
-        for (int answer : {2, 1, 0}) delete TakeTest(main_, answer);
+        for (int answer : {2, 1, 0}) delete TakeTest(main_, 0, answer);
         const auto kept = orv::ListKeptResults(folder_);
         QCOMPARE(kept.size(), std::size_t{3});
         std::ofstream(folder_ + "/notes.txt") << "mine";
@@ -146,7 +141,7 @@ class OwnedResultsTest : public QObject {
     // Python's csv module, gives each result's figures in its own language,
     // quotes and accents whole.
     void aCopyAndTheCsvCarryTheFigures() {
-        delete TakeTest(main_, 2);
+        delete TakeTest(main_, 0, 2);
         orv::KeptResult odd = orv::ListKeptResults(folder_)[0].result.value();
         const auto at = orv::SecondsSinceEpoch(odd.ended);
         odd.ended = orv::LocalTimeAt(at - 1);
@@ -218,9 +213,9 @@ class OwnedResultsTest : public QObject {
     // Named, a result is kept anew in format 3 in place of its format-1
     // file; compared with an unnamed one, the profile says whose is whose.
     void aNamedResultIsComparedWithAnUnnamedOne() {
-        delete TakeTest(main_, 2);
+        delete TakeTest(main_, 0, 2);
         QTest::qWait(1100);
-        delete TakeTest(main_, 1);
+        delete TakeTest(main_, 0, 1);
         const auto kept = orv::ListKeptResults(folder_);
         frmResults results(folder_);
         QTimer::singleShot(0, [] {
@@ -250,7 +245,7 @@ class OwnedResultsTest : public QObject {
     // Three of one test compare oldest first, with the change from the first
     // to the last; six are drawn with six shades per scale that differ in grey.
     void severalResultsCompareOldestFirstInShadesThatDifferInGrey() {
-        for (int answer : {2, 1, 0}) delete TakeTest(main_, answer);
+        for (int answer : {2, 1, 0}) delete TakeTest(main_, 0, answer);
         frmResults results(folder_);
         for (int row = 0; row < 3; ++row) results.lstResults->item(row)->setSelected(true);
         results.cmdCompare->click();
@@ -293,26 +288,6 @@ class OwnedResultsTest : public QObject {
     }
 
   private:
-    // The window just opened, once it is the active one.
-    template <typename Window>
-    static Window* Newest() {
-        (void)QTest::qWaitFor([] { return qobject_cast<Window*>(QApplication::activeWindow()); });
-        return qobject_cast<Window*>(QApplication::activeWindow());
-    }
-
-    // Takes test 0, every answer `answer`; the evaluation window.
-    static frmEval* TakeTest(frmTestMain& main, int answer) {
-        const ProgramFolderFile file(QStringLiteral("orv0.dll"), kDatabase);
-        main.Option1[0]->click();
-        main.cmdStart->click();
-        frmTest& test = main.TestWindow();
-        while (test.IsLoaded()) {
-            test.controls()->Option1[answer]->click();
-            test.controls()->cmdProcess->click();
-        }
-        return test.EvaluationWindow();
-    }
-
     const std::string folder_ = orv::results::KeptResultsFolder();
     MessageLog log_;
     frmTestMain main_;

@@ -27,18 +27,13 @@
 #include "results/result_document.h"
 #include "results/scale_meaning_pane.h"
 #include "shell/frmTestMain.h"
+#include "taking_tests.h"
 #include "testing/frmTest.h"
 #include "ui_support.h"
 
 using namespace orv::testing;
 
 namespace {
-
-const QByteArray kDatabase =
-    "3\t.Copyright notice\r\n"
-    "1\tpunctual\t0\t2\t.I am always on time.\r\n"
-    "2\tcalm\t0\t2-\t.I lose my temper easily.\r\n"
-    "3\treliable\t0\t3\t.People can count on me.\r\n";
 
 // What the help says of the Energy Level scale and its Positive verdict.
 const QString kEnergyLevel =
@@ -508,7 +503,7 @@ class ResultsTest : public QObject {
     // The moment kept is when the last answer was given, in the local time of
     // a zone half an hour off the hour (ctest sets TZ).
     void aResultIsDatedWhenItsTestEnded() {
-        const ProgramFolderFile file(QStringLiteral("orv0.dll"), kDatabase);
+        const ProgramFolderFile file(QStringLiteral("orv0.dll"), kThreeQuestions);
         main_.Option1[0]->click();
         main_.cmdStart->click();
         frmTest& test = main_.TestWindow();
@@ -528,24 +523,8 @@ class ResultsTest : public QObject {
     }
 
   private:
-    // The window just opened, once it is the active one.
-    template <typename Window>
-    static Window* Newest() {
-        (void)QTest::qWaitFor([] { return qobject_cast<Window*>(QApplication::activeWindow()); });
-        return qobject_cast<Window*>(QApplication::activeWindow());
-    }
-
-    // Takes a test, every answer `answer`; the evaluation window.
     frmEval* TakeTest(int testno, int answer) {
-        const ProgramFolderFile file(QStringLiteral("orv%1.dll").arg(testno), kDatabase);
-        main_.Option1[testno]->click();
-        main_.cmdStart->click();
-        frmTest& test = main_.TestWindow();
-        while (test.IsLoaded()) {
-            test.controls()->Option1[answer]->click();
-            test.controls()->cmdProcess->click();
-        }
-        return test.EvaluationWindow();
+        return orv::testing::TakeTest(main_, testno, answer);
     }
 
     const std::string folder_ = orv::results::KeptResultsFolder();
