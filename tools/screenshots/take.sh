@@ -2,7 +2,8 @@
 # Takes every screenshot of docs/ anew from the current build, under Xvfb:
 # English and each language folder of data/, at the normal and the large text
 # size (QT_ENABLE_HIGHDPI_SCALING=0 QT_FONT_DPI=144). English goes to
-# docs/*-window.png, a language to docs/<code>/. Needs xvfb-run. With KEEP=FOLDER
+# docs/*-window.png, a language to docs/<code>/; English under a dark and a
+# high-contrast style of adwaita-qt6 to docs/themes/. Needs xvfb-run. With KEEP=FOLDER
 # it also leaves each run's pictures and the PDF of its result in FOLDER.
 #   bash tools/screenshots/take.sh
 set -euo pipefail
@@ -23,7 +24,7 @@ declare -A english=([main]=main-window [question]=test-window [evaluation]=evalu
 
 # One run: a copy of the program folder, so that the results it keeps go there.
 shoot() {
-    local language=$1 suffix=$2 run=$work/$1$2
+    local language=$1 suffix=$2 style=${3:-} run=$work/$1$2${3:-}
     mkdir -p "$run/program" "$run/home"
     for entry in data/*; do
         cp -r "build/$(basename "$entry")" "$run/program/"
@@ -34,13 +35,23 @@ shoot() {
         large=(QT_ENABLE_HIGHDPI_SCALING=0 QT_FONT_DPI=144)
     fi
     mkdir -m 700 "$run/runtime"
+    if [[ -n $style ]]; then
+        large+=(QT_STYLE_OVERRIDE="$style")
+    fi
     env "${large[@]}" HOME="$run/home" XDG_CONFIG_HOME="$run/home/.config" XDG_RUNTIME_DIR="$run/runtime" \
         XDG_DATA_HOME="$run/home/.local/share" \
         "$run/program/screenshots" "$language" "$run/shots" "$suffix"
     for shot in "$run"/shots/*.png; do
         local name
         name=$(basename "$shot" .png)
-        if [[ $language == en ]]; then
+        if [[ -n $style ]]; then
+            case $name in
+                main | question | evaluation | profile)
+                    local tag=${style,,}
+                    cp "$shot" "docs/themes/${tag#adwaita-}-$name.png"
+                    ;;
+            esac
+        elif [[ $language == en ]]; then
             cp "$shot" "docs/${english[${name%-large}]}$suffix.png"
         else
             mkdir -p "docs/$language"
@@ -50,10 +61,13 @@ shoot() {
     if [[ -n ${KEEP:-} ]]; then
         mkdir -p "$KEEP" && cp -r "$run/shots" "$KEEP/$language$suffix"
     fi
-    echo "$language${suffix:+ $suffix}: $(ls "$run"/shots/*.png | wc -l) screenshots"
+    echo "$language${suffix:+ $suffix}${style:+ $style}: $(ls "$run"/shots/*.png | wc -l) screenshots"
 }
 
 for language in "${languages[@]}"; do
     shoot "$language" ""
     shoot "$language" -large
+done
+for style in Adwaita-Dark Adwaita-HighContrastInverse; do
+    shoot en "" "$style"
 done
