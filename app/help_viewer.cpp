@@ -7,7 +7,9 @@
 #include <QGuiApplication>
 #include <QPointer>
 #include <QScreen>
+#include <QTextBlock>
 #include <QTextBrowser>
+#include <QTextCursor>
 #include <QTextDocument>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -96,6 +98,24 @@ void HelpViewer::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
 }
 
+namespace {
+
+// The caret at the anchor, where a screen reader starts to read.
+void PutCaretAt(QTextBrowser* browser, const QString& anchor) {
+    for (QTextBlock block = browser->document()->begin(); block.isValid(); block = block.next()) {
+        for (auto part = block.begin(); !part.atEnd(); ++part) {
+            if (part.fragment().charFormat().anchorNames().contains(anchor)) {
+                QTextCursor cursor(browser->document());
+                cursor.setPosition(part.fragment().position());
+                browser->setTextCursor(cursor);
+                return;
+            }
+        }
+    }
+}
+
+}  // namespace
+
 HelpViewer* ShowHelpViewer(const QString& path, const QString& anchor) {
     static QPointer<HelpViewer> viewer;
     if (viewer.isNull()) {
@@ -108,6 +128,7 @@ HelpViewer* ShowHelpViewer(const QString& path, const QString& anchor) {
     }
     ShowInFront(viewer);
     if (!anchor.isEmpty()) {
+        PutCaretAt(viewer->browser(), anchor);
         viewer->browser()->scrollToAnchor(anchor);
     }
     return viewer;

@@ -129,6 +129,9 @@ class EvaluationWindowTest : public QObject {
         QTRY_VERIFY(help.verticalScrollBar()->value() > 0);
         QCOMPARE(help.cursorForPosition(QPoint(20, 20)).block().text().trimmed(),
                  QStringLiteral("Reading the evaluation"));  // the verdicts' heading on top
+        // The caret too, where a screen reader reads on.
+        QCOMPARE(help.textCursor().block().text().trimmed(),
+                 QStringLiteral("Reading the evaluation"));
         delete viewer;
     }
 
